@@ -1,0 +1,245 @@
+#include "IPlugBase.h"
+
+#include "Assert.h"
+#include "Trace.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace
+{
+void CopyName(char* destination, const char* name)
+{
+  std::snprintf(destination, kPlugNameLength, "%s", name ? name : "");
+}
+}
+
+IPlugPreset::IPlugPreset() { std::strcpy(name, "empty"); }
+
+IPlugBase::IPlugBase(int nParams, const char* channelIOStr, int nPresets, const char* effectName,
+                     const char* productName, const char* mfrName, int vendorVersion,
+                     int uniqueID, int mfrID, int latency, bool plugDoesMidi,
+                     bool plugDoesChunks, bool plugIsInst, PlugApi plugApi)
+    : mUniqueID(uniqueID), mMfrID(mfrID), mVersion(vendorVersion), mPlugApi(plugApi),
+      mDoesChunks(plugDoesChunks), mIsInstrument(plugIsInst), mDoesMidi(plugDoesMidi),
+      mLatency(latency)
+{
+  TRACE("IPlugBase::IPlugBase", __LINE__, "");
+  for (int i = 0; i < nParams; ++i)
+    mParams.Add(new IPlugParameter);
+  for (int i = 0; i < nPresets; ++i)
+    mPresets.Add(new IPlugPreset);
+
+  CopyName(mEffectName, effectName);
+  CopyName(mProductName, productName);
+  CopyName(mMfrName, mfrName);
+
+  int maxInputs = 0, maxOutputs = 0;
+  ParseChannelIOStr(channelIOStr, &maxInputs, &maxOutputs);
+  CreateChannels(maxInputs, maxOutputs);
+}
+
+void IPlugBase::ParseChannelIOStr(const char* channelIOStr, int* maxInputs, int* maxOutputs)
+{
+  for (const char* token = channelIOStr; token;)
+  {
+    int nIn = 0, nOut = 0;
+    const bool valid = std::sscanf(token, "%d-%d", &nIn, &nOut) == 2;
+    ZL_ASSERT(valid, "channelIOStrValid");
+    if (nIn > *maxInputs)
+      *maxInputs = nIn;
+    if (nOut > *maxOutputs)
+      *maxOutputs = nOut;
+    ChannelConfig* config = new ChannelConfig;
+    config->inputs = nIn;
+    config->outputs = nOut;
+    mChannelConfigs.Add(config);
+    token = std::strchr(token, ' ');
+    if (token)
+      ++token;
+  }
+}
+
+void IPlugBase::CreateChannels(int nInputs, int nOutputs)
+{
+  mInData.Resize(nInputs);
+  mOutData.Resize(nOutputs);
+  for (int i = 0; i < nInputs; ++i)
+  {
+    IPlugInputChannel* channel = new IPlugInputChannel;
+    channel->slot = mInData.Get() + i;
+    *channel->slot = nullptr;
+    mInChannels.Add(channel);
+  }
+  for (int i = 0; i < nOutputs; ++i)
+  {
+    IPlugOutputChannel* channel = new IPlugOutputChannel;
+    channel->slot = mOutData.Get() + i;
+    *channel->slot = nullptr;
+    mOutChannels.Add(channel);
+  }
+}
+
+IPlugBase::~IPlugBase()
+{
+  TRACE("IPlugBase::~IPlugBase", __LINE__, "");
+  mParams.DeleteAll();
+  mPresets.DeleteAll();
+  mInChannels.DeleteAll();
+  mOutChannels.DeleteAll();
+  mChannelConfigs.DeleteAll();
+  mInputBusNames.DeleteAll();
+  mOutputBusNames.DeleteAll();
+}
+
+void IPlugBase::ResetProcessing() { MutexGuard lock(&mMutex); }
+
+void IPlugBase::ParamChanged(int /*paramIdx*/, bool /*restoring*/) { MutexGuard lock(&mMutex); }
+
+void IPlugBase::ActivationChanged(bool /*active*/) { MutexGuard lock(&mMutex); }
+
+namespace
+{
+// Input i goes to output i where both exist; every other output is silence.
+// A null buffer reads as silence and takes no samples.
+template <class Sample>
+void PassThrough(Sample** inputs, Sample** outputs, int nIn, int nOut, int nFrames)
+{
+  if (!outputs || nFrames <= 0)
+    return;
+  for (int i = 0; i < nOut; ++i)
+  {
+    if (!outputs[i])
+      continue;
+    const Sample* input = i < nIn && inputs ? inputs[i] : nullptr;
+    if (input)
+      std::memmove(outputs[i], input, nFrames * sizeof(Sample));
+    else
+      std::memset(outputs[i], 0, nFrames * sizeof(Sample));
+  }
+}
+}
+
+void IPlugBase::ProcessDouble(double** inputs, double** outputs, int nFrames)
+{
+  PassThrough(inputs, outputs, NInChannels(), NOutChannels(), nFrames);
+}
+
+void IPlugBase::ProcessFloat(float** inputs, float** outputs, int nFrames)
+{
+  PassThrough(inputs, outputs, NInChannels(), NOutChannels(), nFrames);
+}
+
+void IPlugBase::MidiEventIn(const IMidiEvent* event) { SendMidiEvent(event); }
+
+bool IPlugBase::GetMidiNoteName(int /*noteNumber*/, char* name)
+{
+  if (name)
+    name[0] = 0;
+  return false;
+}
+
+void IPlugBase::SetParameterFromGUI(int paramIdx, double normalizedValue)
+{
+  TRACE("IPlugBase::SetParameterFromGUI", __LINE__, "%d %f", paramIdx, normalizedValue);
+  MutexGuard lock(&mMutex);
+  IPlugParameter* param = GetParam(paramIdx);
+  if (!param)
+    return;
+  param->SetFromNormalized(normalizedValue);
+  SendHostEditValue(paramIdx, normalizedValue);
+  ParamChanged(paramIdx, false);
+}
+
+void IPlugBase::AttachEditor(IGraphics* editor)
+{
+  if (!editor)
+    return;
+  MutexGuard lock(&mMutex);
+  mGraphics = editor;
+}
+
+void IPlugBase::ChangeLatency(int samples) { mLatency = samples; }
+
+void IPlugBase::ChangeBlockSize(int nFrames)
+{
+  if (nFrames == mBlockSize || nFrames < 0)
+    return;
+  if (ResizeScratchBuffers(nFrames))
+    mBlockSize = nFrames;
+  else
+    ResizeScratchBuffers(mBlockSize);
+}
+
+// Resizes and zeroes every scratch buffer; false when one of them could not
+// take the size.
+bool IPlugBase::ResizeScratchBuffers(int nFrames)
+{
+  bool ok = true;
+  auto resize = [&](HeapArray<double>& scratch) {
+    if (scratch.Resize(nFrames, true))
+    {
+      if (nFrames)
+        std::memset(scratch.Get(), 0, nFrames * sizeof(double));
+    }
+    else
+    {
+      ok = false;
+    }
+  };
+  for (int i = 0; i < NInChannels(); ++i)
+    resize(GetInChannel(i)->scratch);
+  for (int i = 0; i < NOutChannels(); ++i)
+    resize(GetOutChannel(i)->scratch);
+  return ok;
+}
+
+bool IPlugBase::LegalIO(int nIn, int nOut) const
+{
+  TRACE("IPlugBase::LegalIO", __LINE__, "%d:%d", nIn, nOut);
+  for (int i = 0; i < mChannelConfigs.Count(); ++i)
+  {
+    const ChannelConfig* config = mChannelConfigs.Get(i);
+    if ((nIn < 0 || nIn == config->inputs) && (nOut < 0 || nOut == config->outputs))
+      return true;
+  }
+  return false;
+}
+
+bool IPlugBase::IsInputConnected(int index) const
+{
+  const IPlugInputChannel* channel = GetInChannel(index);
+  return channel && channel->connected;
+}
+
+static void NameBus(PointerList<StringBuffer>& names, int index, const char* name)
+{
+  names.DeleteAt(index);
+  names.Insert(index, new StringBuffer(name));
+}
+
+void IPlugBase::NameInputBus(int index, const char* name)
+{
+  if (index == 0 || index == 1)
+    NameBus(mInputBusNames, index, name);
+}
+
+void IPlugBase::NameOutputBus(int index, const char* name) { NameBus(mOutputBusNames, index, name); }
+
+const char* IPlugBase::GetInputBusName(int index) const
+{
+  const StringBuffer* name = mInputBusNames.Get(index);
+  return name ? name->Get() : nullptr;
+}
+
+const char* IPlugBase::GetOutputBusName(int index) const
+{
+  const StringBuffer* name = mOutputBusNames.Get(index);
+  return name ? name->Get() : nullptr;
+}
+
+void IPlugBase::SetHost(const char* productName, int version)
+{
+  mHost = IdentifyHost(productName);
+  mHostVersion = version;
+}

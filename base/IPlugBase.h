@@ -1,0 +1,181 @@
+#pragma once
+
+#include "IPlugParameter.h"
+#include "IPlugStructs.h"
+#include "IdentifyHost.h"
+#include "Mutex.h"
+#include "PointerList.h"
+#include "StateChunk.h"
+#include "StringBuffer.h"
+
+class IGraphics;
+
+// The interface a module is built for.
+enum PlugApi
+{
+  kApiVst2 = 0,
+  kApiVst3 = 1,
+  kApiAax = 4,
+};
+
+constexpr int kPlugVersion = 0x00010301;
+constexpr int kPlugNameLength = 128;
+
+// Four-character code, first character in the most significant byte.
+constexpr int FourCharCode(const char (&code)[5])
+{
+  return static_cast<int>(static_cast<unsigned>(static_cast<unsigned char>(code[0])) << 24 |
+                          static_cast<unsigned>(static_cast<unsigned char>(code[1])) << 16 |
+                          static_cast<unsigned>(static_cast<unsigned char>(code[2])) << 8 |
+                          static_cast<unsigned>(static_cast<unsigned char>(code[3])));
+}
+
+// The host-neutral base of every plug-in instance. A wrapper class per host
+// interface derives from it and implements the host-facing operations; the
+// effect derives from the wrapper of its module. The virtual operations are
+// declared in slot order.
+class IPlugBase
+{
+public:
+  IPlugBase(int nParams, const char* channelIOStr, int nPresets, const char* effectName,
+            const char* productName, const char* mfrName, int vendorVersion, int uniqueID,
+            int mfrID, int latency, bool plugDoesMidi, bool plugDoesChunks, bool plugIsInst,
+            PlugApi plugApi);
+  IPlugBase(const IPlugBase&) = delete;
+  IPlugBase& operator=(const IPlugBase&) = delete;
+
+  virtual ~IPlugBase();
+
+  virtual void ResetProcessing();
+  // restoring is true only when called while parameter state is read back.
+  virtual void ParamChanged(int paramIdx, bool restoring);
+  virtual void ProcessDouble(double** inputs, double** outputs, int nFrames);
+  virtual void ProcessFloat(float** inputs, float** outputs, int nFrames);
+  virtual void EditorOpened() {}
+  virtual void EditorClosing() {}
+  virtual void SpareNotification() {}
+  virtual void ActivationChanged(bool active);
+  virtual void MidiEventIn(const IMidiEvent* event);
+  virtual void SysExIn(const ISysExEvent* /*event*/) {}
+  virtual bool GetMidiNoteName(int noteNumber, char* name);
+  virtual bool SerializePlugState(StateChunk* chunk);
+  virtual int UnserializePlugState(const StateChunk* chunk, int startPos);
+  virtual bool StateMatches(const double* values, int position);
+  virtual void EditorResized() {}
+  virtual bool SpareQuery() { return false; }
+  virtual void HostInitDone() {}
+  virtual void ShowHostParamMenu(int /*paramIdx*/, int /*x*/, int /*y*/) {}
+  virtual void SetParameterFromGUI(int paramIdx, double normalizedValue);
+  virtual void BeginHostEdit(int paramIdx) = 0;
+  virtual void SendHostEditValue(int paramIdx, double normalizedValue) = 0;
+  virtual void EndHostEdit(int paramIdx) = 0;
+  virtual void RefreshHostDisplay() = 0;
+  virtual bool IsOfflineRender() { return false; }
+  virtual double GetSamplePosition() = 0;
+  virtual double GetHostTempo() = 0;
+  virtual void GetHostTimeSignature(int* numerator, int* denominator) = 0;
+  virtual void GetTransportInfo(TransportInfo* info) = 0;
+  virtual HostApplication QueryHost() { return mHost; }
+  virtual PlugApi ApiKind() { return mPlugApi; }
+  virtual void ResizeEditorWindow(int width, int height) = 0;
+  virtual void PrepareForHost() {}
+  virtual void AttachEditor(IGraphics* editor);
+  virtual void ChangeLatency(int samples);
+  virtual bool SendMidiEvent(const IMidiEvent* event) = 0;
+  virtual bool SendSysExEvent(const ISysExEvent* /*event*/) { return false; }
+  virtual bool SerializeParams(StateChunk* chunk);
+  virtual int UnserializeParams(const StateChunk* chunk, int startPos);
+  virtual void RefreshParamControls();
+  virtual void StateChangedNotification() {}
+  virtual void PresetListChanged() {}
+  virtual void ChangeBlockSize(int nFrames);
+
+  bool LegalIO(int nIn, int nOut) const;
+  bool IsInputConnected(int index) const;
+  void NameInputBus(int index, const char* name);
+  void NameOutputBus(int index, const char* name);
+  void SetHost(const char* productName, int version);
+
+  bool StoreDefaultPreset(const char* name, int count);
+  bool ApplyPreset(int index);
+
+  IPlugParameter* GetParam(int index) const { return mParams.Get(index); }
+  int NParams() const { return mParams.Count(); }
+  IPlugPreset* GetPreset(int index) const { return mPresets.Get(index); }
+  int NPresets() const { return mPresets.Count(); }
+  int GetCurrentPresetIdx() const { return mCurrentPresetIdx; }
+  int NInChannels() const { return mInChannels.Count(); }
+  int NOutChannels() const { return mOutChannels.Count(); }
+  int NChannelConfigs() const { return mChannelConfigs.Count(); }
+  const ChannelConfig* GetChannelConfig(int index) const { return mChannelConfigs.Get(index); }
+  IPlugInputChannel* GetInChannel(int index) const { return mInChannels.Get(index); }
+  IPlugOutputChannel* GetOutChannel(int index) const { return mOutChannels.Get(index); }
+  // Null when no bus of that index has been named.
+  const char* GetInputBusName(int index) const;
+  const char* GetOutputBusName(int index) const;
+  int NInputBusNames() const { return mInputBusNames.Count(); }
+  int NOutputBusNames() const { return mOutputBusNames.Count(); }
+
+  const char* GetEffectName() const { return mEffectName; }
+  const char* GetProductName() const { return mProductName; }
+  const char* GetMfrName() const { return mMfrName; }
+  int GetUniqueID() const { return mUniqueID; }
+  int GetMfrID() const { return mMfrID; }
+  int GetEffectVersion() const { return mVersion; }
+  HostApplication GetHost() const { return mHost; }
+  int GetHostVersion() const { return mHostVersion; }
+  bool DoesChunks() const { return mDoesChunks; }
+  bool IsInstrument() const { return mIsInstrument; }
+  bool DoesMIDI() const { return mDoesMidi; }
+  bool IsBypassed() const { return mIsBypassed; }
+  void SetBypassed(bool bypassed) { mIsBypassed = bypassed; }
+  double GetSampleRate() const { return mSampleRate; }
+  int GetBlockSize() const { return mBlockSize; }
+  int GetLatency() const { return mLatency; }
+  int GetTailSize() const { return mTailSize; }
+  IGraphics* GetGUI() const { return mGraphics; }
+  Mutex* GetMutex() { return &mMutex; }
+
+protected:
+  void SetSampleRate(double sampleRate) { mSampleRate = sampleRate; }
+  void SetTailSize(int tailSize) { mTailSize = tailSize; }
+  PointerList<const char>& ParamGroups() { return mParamGroups; }
+
+private:
+  void ParseChannelIOStr(const char* channelIOStr, int* maxInputs, int* maxOutputs);
+  void CreateChannels(int nInputs, int nOutputs);
+  bool ResizeScratchBuffers(int nFrames);
+
+  PointerList<ChannelConfig> mChannelConfigs;
+  Mutex mMutex;
+  char mEffectName[kPlugNameLength];
+  char mProductName[kPlugNameLength];
+  char mMfrName[kPlugNameLength];
+  int mUniqueID;
+  int mMfrID;
+  int mVersion;
+  PlugApi mPlugApi;
+  HostApplication mHost = kHostUnidentified;
+  int mHostVersion = 0;
+  bool mDoesChunks;
+  bool mIsInstrument;
+  bool mDoesMidi;
+  bool mIsBypassed = false;
+  int mCurrentPresetIdx = 0;
+  double mSampleRate = 44100.0;
+  int mBlockSize = 0;
+  int mLatency;
+  int mTailSize = 0;
+  // Group-name texts of the parameters in order of first appearance; the
+  // texts belong to the parameters.
+  PointerList<const char> mParamGroups;
+  IGraphics* mGraphics = nullptr;
+  PointerList<IPlugParameter> mParams;
+  PointerList<IPlugPreset> mPresets;
+  HeapArray<double*> mInData{4096};
+  HeapArray<double*> mOutData{4096};
+  PointerList<IPlugInputChannel> mInChannels;
+  PointerList<IPlugOutputChannel> mOutChannels;
+  PointerList<StringBuffer> mInputBusNames;
+  PointerList<StringBuffer> mOutputBusNames;
+};

@@ -1,0 +1,122 @@
+#include "IPlugParameter.h"
+
+#include "Trace.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+namespace
+{
+void CopyText(char* destination, const char* text)
+{
+  std::snprintf(destination, kParameterTextLength, "%s", text ? text : "");
+}
+
+// Truncation toward zero that stays defined for values outside the int
+// range and for NaN.
+int TruncateToInt(double v)
+{
+  if (!(v > -2147483648.0))
+    return v != v ? 0 : -2147483647 - 1;
+  return v < 2147483647.0 ? static_cast<int>(v) : 2147483647;
+}
+
+int PrecisionOfStep(double step)
+{
+  int precision = 0;
+  for (double s = step; std::floor(s) != s && precision < 6; s *= 10.0)
+    ++precision;
+  return precision;
+}
+}
+
+void IPlugParameter::SetupDouble(const char* name, double defaultValue, double min, double max,
+                                 double step, const char* label, const char* /*group*/, double shape)
+{
+  TRACE("IPlugParameter::SetupDouble", __LINE__, "%s", name);
+  if (mKind == kParameterNone)
+    mKind = kParameterDouble;
+  CopyText(mName, name);
+  CopyText(mLabel, label);
+  mGroup[0] = 0;
+  mMin = min;
+  mValue = defaultValue;
+  mMax = max < min + step ? min + step : max;
+  mStep = step;
+  mDefault = defaultValue;
+  mPrecision = PrecisionOfStep(step);
+  if (shape != 0.0)
+    mShape = shape;
+}
+
+void IPlugParameter::SetupBool(const char* name, bool defaultValue)
+{
+  if (mKind == kParameterNone)
+    mKind = kParameterBool;
+  SetupDouble(name, defaultValue ? 1.0 : 0.0, 0.0, 1.0, 0.1, "", "", 1.0);
+  AppendDisplayText(0, "off");
+  AppendDisplayText(1, "on");
+}
+
+void IPlugParameter::AppendDisplayText(int value, const char* text)
+{
+  const int count = mDisplayTexts.Count();
+  if (!mDisplayTexts.Resize(count + 1, false))
+    return;
+  ParameterDisplayText& entry = mDisplayTexts.Get()[count];
+  entry.value = value;
+  CopyText(entry.text, text);
+}
+
+const ParameterDisplayText* IPlugParameter::DisplayTextAt(int index) const
+{
+  return index >= 0 && index < mDisplayTexts.Count() ? mDisplayTexts.Get() + index : nullptr;
+}
+
+void IPlugParameter::SetFromNormalized(double x)
+{
+  if (std::isnan(x))
+    return;
+  x = x < 0.0 ? 0.0 : (x > 1.0 ? 1.0 : x);
+  double v = std::pow(x, mShape) * (mMax - mMin) + mMin;
+  if (mKind == kParameterDouble)
+  {
+    if (mStep == 1.0)
+      v = std::round(v);
+  }
+  else
+  {
+    v = std::floor(v / mStep + 0.5) * mStep;
+  }
+  mValue = v < mMax ? v : mMax;
+}
+
+double IPlugParameter::NormalizedValue(double value) const
+{
+  const double v = value < mMin ? mMin : (value > mMax ? mMax : value);
+  const double n = std::pow((v - mMin) / (mMax - mMin), 1.0 / mShape);
+  return n < 0.0 ? 0.0 : (n > 1.0 ? 1.0 : n);
+}
+
+void IPlugParameter::FormatForDisplay(char* destination) const
+{
+  const int truncated = TruncateToInt(mValue);
+  for (int i = 0; i < mDisplayTexts.Count(); ++i)
+  {
+    const ParameterDisplayText& entry = mDisplayTexts.Get()[i];
+    if (entry.value != truncated)
+      continue;
+    if (entry.text[0])
+    {
+      CopyText(destination, entry.text);
+      return;
+    }
+    break;
+  }
+  const double shown = mNegateDisplay ? -mValue : mValue;
+  if (mPrecision == 0)
+    std::snprintf(destination, kParameterTextLength, "%d", TruncateToInt(shown));
+  else
+    std::snprintf(destination, kParameterTextLength, "%.*f", mPrecision, shown);
+}

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "HeapBuffer.h"
+
+enum ParameterKind
+{
+  kParameterNone = 0,
+  kParameterBool = 1,
+  kParameterInt = 2,
+  kParameterEnum = 3,
+  kParameterDouble = 4,
+};
+
+constexpr int kParameterTextLength = 32;
+
+struct ParameterDisplayText
+{
+  int value;
+  char text[kParameterTextLength];
+};
+
+// One automatable parameter in real units, with its mapping to and from the
+// normalised range 0..1 that hosts and controls speak:
+// normalised = ((value - min) / (max - min)) ^ (1 / shape).
+class IPlugParameter
+{
+public:
+  IPlugParameter() = default;
+  IPlugParameter(const IPlugParameter&) = delete;
+  IPlugParameter& operator=(const IPlugParameter&) = delete;
+
+  // Texts longer than 31 characters are cut.
+  void SetupDouble(const char* name, double defaultValue, double min, double max, double step,
+                   const char* label = "", const char* group = "", double shape = 1.0);
+  void SetupBool(const char* name, bool defaultValue);
+  void AppendDisplayText(int value, const char* text);
+
+  // x is clamped to [0, 1]; a NaN leaves the value as it was.
+  void SetFromNormalized(double x);
+  double NormalizedValue(double value) const;
+  double GetNormalized() const { return NormalizedValue(mValue); }
+
+  // Writes the display text of the current value into a buffer of at least
+  // kParameterTextLength characters.
+  void FormatForDisplay(char* destination) const;
+
+  void Set(double value) { mValue = value; }
+  double Value() const { return mValue; }
+  double Min() const { return mMin; }
+  double Max() const { return mMax; }
+  double Step() const { return mStep; }
+  double Shape() const { return mShape; }
+  double Default() const { return mDefault; }
+  ParameterKind Kind() const { return mKind; }
+  int Precision() const { return mPrecision; }
+  const char* Name() const { return mName; }
+  const char* Label() const { return mLabel; }
+  const char* Group() const { return mGroup; }
+  bool NegateDisplay() const { return mNegateDisplay; }
+  void SetNegateDisplay(bool negate) { mNegateDisplay = negate; }
+  bool CanAutomate() const { return mCanAutomate; }
+  void SetCanAutomate(bool canAutomate) { mCanAutomate = canAutomate; }
+  int DisplayTextCount() const { return mDisplayTexts.Count(); }
+  // Null when the index is out of range.
+  const ParameterDisplayText* DisplayTextAt(int index) const;
+
+private:
+  ParameterKind mKind = kParameterNone;
+  double mValue = 0.0;
+  double mMin = 0.0;
+  double mMax = 1.0;
+  double mStep = 1.0;
+  double mShape = 1.0;
+  double mDefault = 0.0;
+  int mPrecision = 0;
+  char mName[kParameterTextLength] = {};
+  char mLabel[kParameterTextLength] = {};
+  char mGroup[kParameterTextLength] = {};
+  bool mNegateDisplay = false;
+  bool mCanAutomate = true;
+  HeapArray<ParameterDisplayText> mDisplayTexts{4096};
+};

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "HeapBuffer.h"
+
+// A growable byte buffer carrying serialised state. Writers append; readers
+// walk it with a position, which becomes -1 when too few bytes remain.
+class StateChunk
+{
+public:
+  StateChunk() = default;
+  StateChunk(const StateChunk&) = delete;
+  StateChunk& operator=(const StateChunk&) = delete;
+
+  // Appends count bytes and returns the new size.
+  int PutBytes(const void* bytes, int count);
+
+  // Copies count bytes from position and returns position + count; copies
+  // nothing and returns -1 when the bytes are not all there (or position or
+  // count is negative).
+  int GetBytes(void* destination, int count, int position) const;
+
+  int Size() const { return mBuffer.Size(); }
+  unsigned char* Get() const { return static_cast<unsigned char*>(mBuffer.Get()); }
+  unsigned char* Resize(int newSize) { return static_cast<unsigned char*>(mBuffer.Resize(newSize, true)); }
+  void Clear() { mBuffer.Resize(0, true); }
+
+private:
+  HeapBuffer mBuffer{4096};
+};

@@ -1,0 +1,82 @@
+// What the containers and the state code do when memory cannot be had.
+
+#include "FailingHeap.h"
+#include "HeapBuffer.h"
+#include "StringBuffer.h"
+#include "TestPlug.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace
+{
+TEST(AllocationFailure, HeapBufferKeepsDataAndSize)
+{
+  HeapBuffer buffer(128);
+  std::memcpy(buffer.Resize(4), "keep", 4);
+  void* before = buffer.Get();
+  const int allocated = buffer.Allocated();
+  {
+    FailingHeap::Scope fail(true, false);
+    EXPECT_EQ(buffer.Resize(1000), before);
+  }
+  EXPECT_EQ(buffer.Size(), 4);
+  EXPECT_EQ(buffer.Allocated(), allocated);
+  EXPECT_EQ(std::memcmp(buffer.Get(), "keep", 4), 0);
+
+  HeapBuffer empty;
+  FailingHeap::Scope fail(true, false);
+  EXPECT_EQ(empty.Resize(10), nullptr);
+  EXPECT_EQ(empty.Size(), 0);
+}
+
+TEST(AllocationFailure, FreshBlockWhenReallocationFails)
+{
+  HeapBuffer buffer(128);
+  std::memcpy(buffer.Resize(4), "copy", 4);
+  FailingHeap::Scope fail(false, true);
+  const char* data = static_cast<const char*>(buffer.Resize(1000));
+  ASSERT_NE(data, nullptr);
+  EXPECT_EQ(buffer.Size(), 1000);
+  EXPECT_EQ(std::memcmp(data, "copy", 4), 0);
+}
+
+TEST(AllocationFailure, StringBufferStops)
+{
+  StringBuffer text("abc");
+  FailingHeap::Scope fail(true, false);
+  text.SetAt(3, "defghijklmnopqrstuvwxyz0123456789defghijklmnopqrstuvwxyz0123456789defghijklmnopqrstuvwxyz0123456789defghijklmnopqrstuvwxyz0123456789", 130);
+  EXPECT_STREQ(text.Get(), "abc");
+  EXPECT_STREQ(text.Printf(500, "%s", "long"), "abc");
+}
+
+TEST(AllocationFailure, SerializeParamsReportsTheFailedAppend)
+{
+  TestPlug plug;
+  StateChunk chunk;
+  const unsigned char page[4000] = {};
+  chunk.PutBytes(page, 1);  // a first block of 4000 bytes...
+  chunk.PutBytes(page, 3999);  // ...filled exactly
+  FailingHeap::Scope fail(true, false);
+  // The chunk is not empty, but it did not grow.
+  EXPECT_FALSE(plug.SerializeParams(&chunk));
+  EXPECT_EQ(chunk.Size(), 4000);
+}
+
+TEST(AllocationFailure, ChangeBlockSizeKeepsTheOldSize)
+{
+  TestPlug plug;
+  plug.ChangeBlockSize(16);
+  {
+    FailingHeap::Scope fail(true, false);
+    plug.ChangeBlockSize(100000);
+  }
+  EXPECT_EQ(plug.GetBlockSize(), 16);
+  for (int i = 0; i < 2; ++i)
+  {
+    EXPECT_EQ(plug.GetInChannel(i)->scratch.Count(), 16);
+    EXPECT_EQ(plug.GetOutChannel(i)->scratch.Count(), 16);
+  }
+}
+}
