@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Sets up the machine when needed and builds everything that ships, for
+# x64 and x86 Windows and for the native tools.
+set -euo pipefail
+source "$(dirname "$0")/common.sh"
+
+"$repo/scripts/setup.sh"
+mkdir -p "$build_root"
+for target in x64 x86 native; do
+  configure_tree "$build_root/release-$target" $target -DCMAKE_BUILD_TYPE=Release -DZL_BUILD_TESTS=OFF
+  build_tree "$build_root/release-$target"
+done
+echo "build: done; outputs in $build_root/release-{x64,x86,native}"

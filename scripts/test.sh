@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Sets up the machine when needed, builds the tests of every target and runs
+# them: natively under AddressSanitizer and UndefinedBehaviorSanitizer, the
+# Windows programs under 64-bit and 32-bit Wine, and the fuzz targets for a
+# bounded number of runs. Fails when any test fails on any target.
+set -uo pipefail
+source "$(dirname "$0")/common.sh"
+
+"$repo/scripts/setup.sh" || exit 1
+mkdir -p "$build_root"
+
+targets=(native x64 x86 fuzz)
+for target in "${targets[@]}"; do
+  dir="$build_root/test-$target"
+  case $target in
+    native) extra=(-DCMAKE_BUILD_TYPE=Debug -DZL_SANITIZE=ON) ;;
+    fuzz) extra=(-DCMAKE_BUILD_TYPE=RelWithDebInfo) ;;
+    *) extra=(-DCMAKE_BUILD_TYPE=Release) ;;
+  esac
+  configure_tree "$dir" $target "${extra[@]}" || exit 1
+  build_tree "$dir" || exit 1
+done
+
+export GTEST_COLOR=no
+failed=()
+for target in "${targets[@]}"; do
+  echo "=== tests: $target"
+  (cd "$build_root/test-$target" && ctest -j"$(nproc)" --output-on-failure) || failed+=("$target")
+done
+WINEPREFIX="$wine_prefix" /usr/lib/wine/wineserver -k 2>/dev/null || true
+
+if [ ${#failed[@]} -gt 0 ]; then
+  echo "tests failed on: ${failed[*]}"
+  exit 1
+fi
+echo "tests passed on: ${targets[*]}"
