@@ -1,6 +1,7 @@
 #include "IPlugBase.h"
 
 #include "Assert.h"
+#include "LatencyDelayLine.h"
 #include "Trace.h"
 
 #include <cstdio>
@@ -90,6 +91,7 @@ IPlugBase::~IPlugBase()
   mChannelConfigs.DeleteAll();
   mInputBusNames.DeleteAll();
   mOutputBusNames.DeleteAll();
+  delete mDelayLine;
 }
 
 void IPlugBase::ResetProcessing() { MutexGuard lock(&mMutex); }
@@ -159,8 +161,6 @@ void IPlugBase::AttachEditor(IGraphics* editor)
   mGraphics = editor;
 }
 
-void IPlugBase::ChangeLatency(int samples) { mLatency = samples; }
-
 void IPlugBase::ChangeBlockSize(int nFrames)
 {
   if (nFrames == mBlockSize || nFrames < 0)
@@ -171,26 +171,30 @@ void IPlugBase::ChangeBlockSize(int nFrames)
     ResizeScratchBuffers(mBlockSize);
 }
 
-// Resizes and zeroes every scratch buffer; false when one of them could not
-// take the size.
+// Resizes and zeroes every scratch buffer, and keeps the slots that aimed
+// at a scratch buffer aimed at it where it moved; false when one of them
+// could not take the size.
 bool IPlugBase::ResizeScratchBuffers(int nFrames)
 {
   bool ok = true;
-  auto resize = [&](HeapArray<double>& scratch) {
-    if (scratch.Resize(nFrames, true))
+  auto resize = [&](auto* channel) {
+    const bool aimedAtScratch = *channel->slot == channel->scratch.Get();
+    if (channel->scratch.Resize(nFrames, true))
     {
       if (nFrames)
-        std::memset(scratch.Get(), 0, nFrames * sizeof(double));
+        std::memset(channel->scratch.Get(), 0, nFrames * sizeof(double));
     }
     else
     {
       ok = false;
     }
+    if (aimedAtScratch)
+      *channel->slot = channel->scratch.Get();
   };
   for (int i = 0; i < NInChannels(); ++i)
-    resize(GetInChannel(i)->scratch);
+    resize(GetInChannel(i));
   for (int i = 0; i < NOutChannels(); ++i)
-    resize(GetOutChannel(i)->scratch);
+    resize(GetOutChannel(i));
   return ok;
 }
 

@@ -9,6 +9,7 @@
 #include "StringBuffer.h"
 
 class IGraphics;
+class LatencyDelayLine;
 
 // The interface a module is built for.
 enum PlugApi
@@ -96,6 +97,20 @@ public:
   void NameOutputBus(int index, const char* name);
   void SetHost(const char* productName, int version);
 
+  // Processing glue, called by the wrapper for every block while it holds
+  // the plug mutex: set the connections, bind inputs, bind outputs, then
+  // render or bypass. A block longer than the block size first grows the
+  // scratch buffers to its length.
+  void SetInputChannelConnections(int first, int count, bool connected);
+  void SetOutputChannelConnections(int first, int count, bool connected);
+  void BindInputBuffers(int first, int count, float** hostBuffers, int nFrames);
+  void BindOutputBuffers(int first, int count, float** hostBuffers);
+  void RenderBuffers(int nFrames);
+  void BypassBuffers(int nFrames);
+  void ClearScratchBuffers();
+  // False when the scratch buffers cannot hold nFrames.
+  bool EnsureBlockSize(int nFrames);
+
   bool StoreDefaultPreset(const char* name, int count);
   bool ApplyPreset(int index);
 
@@ -135,16 +150,21 @@ public:
   int GetTailSize() const { return mTailSize; }
   IGraphics* GetGUI() const { return mGraphics; }
   Mutex* GetMutex() { return &mMutex; }
+  const LatencyDelayLine* GetLatencyDelayLine() const { return mDelayLine; }
 
 protected:
   void SetSampleRate(double sampleRate) { mSampleRate = sampleRate; }
   void SetTailSize(int tailSize) { mTailSize = tailSize; }
+  // Wrappers that offer a bypass create the delay line that keeps it aligned
+  // with the reported latency.
+  void CreateLatencyDelayLine();
   PointerList<const char>& ParamGroups() { return mParamGroups; }
 
 private:
   void ParseChannelIOStr(const char* channelIOStr, int* maxInputs, int* maxOutputs);
   void CreateChannels(int nInputs, int nOutputs);
   bool ResizeScratchBuffers(int nFrames);
+  void WriteHostOutputs(int nFrames);
 
   PointerList<ChannelConfig> mChannelConfigs;
   Mutex mMutex;
@@ -166,6 +186,7 @@ private:
   int mBlockSize = 0;
   int mLatency;
   int mTailSize = 0;
+  LatencyDelayLine* mDelayLine = nullptr;
   // Group-name texts of the parameters in order of first appearance; the
   // texts belong to the parameters.
   PointerList<const char> mParamGroups;

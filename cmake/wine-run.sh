@@ -21,7 +21,9 @@ case $arch in
   *) echo "wine-run: unknown architecture $arch" >&2; exit 2 ;;
 esac
 
-quiet() { "$@" </dev/null >/dev/null 2>&1; }
+# Also closes the lock's descriptor, which the server and services would
+# otherwise hold for as long as they run.
+quiet() { "$@" </dev/null >/dev/null 2>&1 9>&-; }
 
 mkdir -p "$(dirname "$prefix")"
 (

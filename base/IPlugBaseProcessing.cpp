@@ -1,0 +1,143 @@
+// The glue between host buffers and the effect: channel connections, 32-bit
+// host samples converted into per-channel double scratch, the normal and the
+// bypass path, and the conversion back.
+
+#include "IPlugBase.h"
+
+#include "LatencyDelayLine.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace
+{
+template <class Channel>
+double* ScratchOf(Channel* channel)
+{
+  return channel->scratch.Get();
+}
+
+template <class Channel>
+void SetConnections(const PointerList<Channel>& channels, int first, int count, bool connected)
+{
+  for (int i = first < 0 ? 0 : first; i < first + count && i < channels.Count(); ++i)
+  {
+    Channel* channel = channels.Get(i);
+    channel->connected = connected;
+    if (!connected)
+      *channel->slot = ScratchOf(channel);
+  }
+}
+}
+
+void IPlugBase::SetInputChannelConnections(int first, int count, bool connected)
+{
+  SetConnections(mInChannels, first, count, connected);
+}
+
+void IPlugBase::SetOutputChannelConnections(int first, int count, bool connected)
+{
+  SetConnections(mOutChannels, first, count, connected);
+}
+
+bool IPlugBase::EnsureBlockSize(int nFrames)
+{
+  if (nFrames > mBlockSize)
+    ChangeBlockSize(nFrames);
+  return nFrames <= mBlockSize;
+}
+
+void IPlugBase::BindInputBuffers(int first, int count, float** hostBuffers, int nFrames)
+{
+  const bool fits = EnsureBlockSize(nFrames);
+  int nextHostBuffer = 0;
+  for (int i = first < 0 ? 0 : first; i < first + count && i < NInChannels(); ++i)
+  {
+    std::printf("attaching channel %d ...", i);
+    IPlugInputChannel* channel = GetInChannel(i);
+    if (channel->connected)
+    {
+      double* scratch = ScratchOf(channel);
+      const float* source = hostBuffers ? hostBuffers[nextHostBuffer++] : nullptr;
+      if (fits && scratch && source)
+        for (int f = 0; f < nFrames; ++f)
+          scratch[f] = source[f];
+      *channel->slot = scratch;
+    }
+    std::printf("done\n");
+  }
+}
+
+void IPlugBase::BindOutputBuffers(int first, int count, float** hostBuffers)
+{
+  int nextHostBuffer = 0;
+  for (int i = first < 0 ? 0 : first; i < first + count && i < NOutChannels(); ++i)
+  {
+    IPlugOutputChannel* channel = GetOutChannel(i);
+    channel->hostDestination = nullptr;
+    if (channel->connected && hostBuffers)
+      channel->hostDestination = hostBuffers[nextHostBuffer++];
+    *channel->slot = ScratchOf(channel);
+  }
+}
+
+void IPlugBase::RenderBuffers(int nFrames)
+{
+  if (nFrames <= 0 || !EnsureBlockSize(nFrames))
+    return;
+  ProcessDouble(mInData.Get(), mOutData.Get(), nFrames);
+  WriteHostOutputs(nFrames);
+}
+
+void IPlugBase::BypassBuffers(int nFrames)
+{
+  if (nFrames <= 0 || !EnsureBlockSize(nFrames))
+    return;
+  if (mLatency && mDelayLine)
+    mDelayLine->Process(mInData.Get(), mOutData.Get(), nFrames);
+  else
+    IPlugBase::ProcessDouble(mInData.Get(), mOutData.Get(), nFrames);
+  WriteHostOutputs(nFrames);
+}
+
+void IPlugBase::WriteHostOutputs(int nFrames)
+{
+  for (int i = 0; i < NOutChannels(); ++i)
+  {
+    const IPlugOutputChannel* channel = GetOutChannel(i);
+    const double* source = *channel->slot;
+    float* destination = channel->hostDestination;
+    if (!channel->connected || !destination)
+      continue;
+    if (source)
+      for (int f = 0; f < nFrames; ++f)
+        destination[f] = static_cast<float>(source[f]);
+    else
+      std::memset(destination, 0, nFrames * sizeof(float));
+  }
+}
+
+void IPlugBase::ClearScratchBuffers()
+{
+  auto clear = [this](HeapArray<double>& scratch) {
+    if (scratch.Get() && mBlockSize > 0)
+      std::memset(scratch.Get(), 0, scratch.Count() * sizeof(double));
+  };
+  for (int i = 0; i < NInChannels(); ++i)
+    clear(GetInChannel(i)->scratch);
+  for (int i = 0; i < NOutChannels(); ++i)
+    clear(GetOutChannel(i)->scratch);
+}
+
+void IPlugBase::CreateLatencyDelayLine()
+{
+  if (NInChannels() > 0 && !mDelayLine)
+    mDelayLine = new LatencyDelayLine(NInChannels(), NOutChannels(), mLatency);
+}
+
+void IPlugBase::ChangeLatency(int samples)
+{
+  mLatency = samples;
+  if (mDelayLine)
+    mDelayLine->SetLength(samples);
+}
