@@ -109,7 +109,7 @@ TEST(IPlugBase, SetParameterFromGUISetsReportsThenNotifies)
   plug.GetParam(0)->SetupDouble("Effect Amount", 50.0, 0.0, 100.0, 1.0, "%");
   plug.SetParameterFromGUI(0, 0.5);
   EXPECT_EQ(plug.GetParam(0)->Value(), 50.0);
-  const std::vector<TestPlug::HostEvent> expected = {{"value", 0, 0.5}, {"changed", 0, 50.0}};
+  const std::vector<TestPlug::Event> expected = {{"value", 0, 0.5}, {"changed", 0, 50.0}};
   EXPECT_EQ(plug.events, expected);
 
   plug.events.clear();

@@ -1,0 +1,236 @@
+// The de-esser's processing: filter design for the sample rate, parameter
+// values into the gain computer, and the block and frame passes. The order
+// of every arithmetic operation is fixed: the Windows builds of both
+// architectures give the same output bit for bit.
+
+#include "ZelvarLispera.h"
+
+#include "DeEsserBands.h"
+
+#include <cmath>
+#include <cstring>
+
+namespace
+{
+// Envelopes below this are flushed to 0 once per block: long silence would
+// otherwise leave them subnormal, a permanent slow path.
+constexpr double kEnvelopeFloor = 1e-30;
+// The wide-band level above which the gain computer looks at the bands.
+constexpr double kDetectionThreshold = 0.001;
+
+constexpr long long kAllBits = -1;
+}
+
+double EnvelopeCoefficient(double sampleRate)
+{
+  return std::pow(0.01, 1.0 / (std::trunc(sampleRate) * 300.0 * 0.001));
+}
+
+void ZelvarLispera::DesignBands(double sampleRate)
+{
+  const double coefficient = EnvelopeCoefficient(sampleRate);
+  for (int band = 0; band < kBands; ++band)
+  {
+    const DeEsserBand& spec = kDeEsserBands[band];
+    // A centre at or above half the rate gives an unstable filter.
+    const bool available = spec.centreHz < sampleRate * 0.5;
+    if (available && !mBandAvailable[band])
+    {
+      mBandFilters[band].ClearState();
+      mBandEnvelopes[band].value = 0.0;
+    }
+    mBandAvailable[band] = available;
+    if (available)
+      DesignBandPass(&mBandFilters[band], spec.centreHz / sampleRate, spec.q);
+    mBandEnvelopes[band].attack = mBandEnvelopes[band].release = coefficient;
+  }
+  mWideBand.attack = mWideBand.release = coefficient;
+}
+
+void ZelvarLispera::ResetProcessing()
+{
+  MutexGuard lock(GetMutex());
+  const double sampleRate = GetSampleRate();
+  if (!std::isfinite(sampleRate) || !(sampleRate > 0.0))
+    return;
+  DesignBands(sampleRate);
+  CountEnabledBands();
+}
+
+void ZelvarLispera::ParamChanged(int paramIdx, bool /*restoring*/)
+{
+  MutexGuard lock(GetMutex());
+  const IPlugParameter* param = GetParam(paramIdx);
+  if (param)
+  {
+    const double value = param->Value();
+    if (paramIdx == kEffectAmount)
+    {
+      mRatio = value / 100.0 * 20.0;
+      if (mRatio < 1.0)
+        mRatio = 1.0;
+    }
+    else if (paramIdx == kDryWet)
+    {
+      mWet = value / 100.0;
+    }
+    else if (paramIdx >= kFirstBandSwitch && paramIdx < kFirstBandSwitch + kBands)
+    {
+      mBandEnabled[paramIdx - kFirstBandSwitch] = value >= 0.5;
+    }
+  }
+  CountEnabledBands();
+}
+
+void ZelvarLispera::CountEnabledBands()
+{
+  mEnabledCount = 0;
+  for (int band = 0; band < kBands; ++band)
+    if (mBandEnabled[band] && mBandAvailable[band])
+      ++mEnabledCount;
+}
+
+bool ZelvarLispera::GrowBlockSeries(int nFrames)
+{
+  if (nFrames <= mDetection.Count())
+    return true;
+  if (nFrames > 0x7fffffff / static_cast<int>(kBands * sizeof(double)))
+    return false;
+  if (!mDetection.Resize(nFrames) || !mBandSeries.Resize(nFrames * kBands) || !mSilence.Resize(nFrames))
+    return false;
+  std::memset(mSilence.Get(), 0, nFrames * sizeof(double));
+  return true;
+}
+
+void ZelvarLispera::LoadLanes(BandLanes* lanes) const
+{
+  for (int band = 0; band < kBands; ++band)
+  {
+    const BiquadCascade& filter = mBandFilters[band];
+    const BiquadCoefficients& k = filter.Coefficients(0);
+    lanes->c1[band] = k.c1;
+    lanes->c2[band] = k.c2;
+    lanes->b0[band] = k.b0;
+    lanes->b1[band] = k.b1;
+    lanes->b2[band] = k.b2;
+    const BiquadState& state = const_cast<BiquadCascade&>(filter).State(0, 0);
+    lanes->w1[band] = state.w1;
+    lanes->w2[band] = state.w2;
+    lanes->envelope[band] = mBandEnvelopes[band].value;
+    lanes->attack[band] = mBandEnvelopes[band].attack;
+    lanes->release[band] = mBandEnvelopes[band].release;
+    lanes->filtered[band] = mBandEnabled[band] && mBandAvailable[band] ? kAllBits : 0;
+    lanes->follows[band] = mBandAvailable[band] ? kAllBits : 0;
+  }
+}
+
+void ZelvarLispera::StoreLanes(const BandLanes& lanes)
+{
+  for (int band = 0; band < kBands; ++band)
+  {
+    BiquadState& state = mBandFilters[band].State(0, 0);
+    state.w1 = lanes.w1[band];
+    state.w2 = lanes.w2[band];
+    mBandEnvelopes[band].value = lanes.envelope[band];
+  }
+}
+
+// One non-finite input sample would leave every filter and envelope NaN for
+// good; finite state is left exactly as it is.
+void ZelvarLispera::RepairStateAfterBlock()
+{
+  auto repair = [](double& value) {
+    if (!std::isfinite(value))
+      value = 0.0;
+  };
+  for (int band = 0; band < kBands; ++band)
+  {
+    BiquadState& state = mBandFilters[band].State(0, 0);
+    repair(state.w1);
+    repair(state.w2);
+    repair(mBandEnvelopes[band].value);
+  }
+  repair(mWideBand.value);
+  for (int band = 0; band < kBands; ++band)
+    if (mBandEnvelopes[band].value < kEnvelopeFloor)
+      mBandEnvelopes[band].value = 0.0;
+  if (mWideBand.value < kEnvelopeFloor)
+    mWideBand.value = 0.0;
+}
+
+void ZelvarLispera::ProcessDouble(double** inputs, double** outputs, int nFrames)
+{
+  if (nFrames <= 0 || !GrowBlockSeries(nFrames))
+    return;
+  const double* in0 = inputs && inputs[0] ? inputs[0] : mSilence.Get();
+  const double* in1 = inputs && NInChannels() > 1 && inputs[1] ? inputs[1] : mSilence.Get();
+  double* out0 = outputs ? outputs[0] : nullptr;
+  double* out1 = outputs && NOutChannels() > 1 ? outputs[1] : nullptr;
+  const bool stereo = IsInputConnected(1);
+
+  // Block pass: the detection series and every band's envelope series.
+  double* detection = mDetection.Get();
+  if (stereo)
+    for (int f = 0; f < nFrames; ++f)
+      detection[f] = (in1[f] + in0[f]) * 0.5;
+  else
+    std::memcpy(detection, in0, nFrames * sizeof(double));
+
+  BandLanes lanes;
+  LoadLanes(&lanes);
+  double* series = mBandSeries.Get();
+  RunBandLanes(&lanes, detection, nFrames, series);
+  StoreLanes(lanes);
+
+  bool hitEligible[kBands];
+  for (int band = 0; band < kBands; ++band)
+    hitEligible[band] = mBandAvailable[band];
+
+  // Frame pass. The hit count and band sum live for the whole block.
+  int bandHits = 0;
+  double bandSum = 0.0;
+  double minimumGain = 1.0;
+  double wide = mWideBand.value;
+  const double attack = mWideBand.attack, release = mWideBand.release;
+  const double wet = mWet, dry = 1.0 - mWet, ratio = mRatio;
+  for (int f = 0; f < nFrames; ++f)
+  {
+    const double x0 = in0[f], x1 = in1[f];
+    const double x = stereo ? (x0 + x1) * 0.5 : x0;
+    const double a = std::fabs(x);
+    wide = (wide - a) * (a > wide ? attack : release) + a;
+
+    double g = 1.0;
+    if (wide > kDetectionThreshold)
+    {
+      const double* envelopes = series + f * kBands;
+      for (int band = 0; band < kBands; ++band)
+      {
+        if (hitEligible[band] && envelopes[band] > wide)
+        {
+          bandSum += envelopes[band];
+          ++bandHits;
+        }
+      }
+      // With no band enabled there is no mean to compare: the gain stays 1.
+      if (bandHits >= 1 && mEnabledCount > 0)
+      {
+        bandSum = bandSum / mEnabledCount;
+        double excess = bandSum - wide;
+        if (!(excess > 0.0))
+          excess = 0.0;
+        g = (excess / ratio + wide) / (excess + wide);
+      }
+    }
+    if (g < minimumGain)
+      minimumGain = g;
+
+    if (out0)
+      out0[f] = x0 * g * wet + x0 * dry;
+    if (out1)
+      out1[f] = x1 * g * wet + x1 * dry;
+  }
+  mWideBand.value = wide;
+  mLastBlockMinimumGain = minimumGain;
+  RepairStateAfterBlock();
+}

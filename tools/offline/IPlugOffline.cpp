@@ -1,0 +1,49 @@
+#include "IPlugOffline.h"
+
+IPlugOffline::IPlugOffline(IPlugInstanceInfo, int nParams, const char* channelIOStr, int nPresets,
+                           const char* effectName, const char* productName, const char* mfrName,
+                           int vendorVersion, int uniqueID, int mfrID, int latency,
+                           bool plugDoesMidi, bool plugDoesChunks, bool plugIsInst)
+    : IPlugBase(nParams, channelIOStr, nPresets, effectName, productName, mfrName, vendorVersion,
+                uniqueID, mfrID, latency, plugDoesMidi, plugDoesChunks, plugIsInst, kApiVst3)
+{
+  CreateLatencyDelayLine();
+}
+
+void IPlugOffline::SetUpProcessing(double sampleRate, int blockSize)
+{
+  MutexGuard lock(GetMutex());
+  SetSampleRate(sampleRate);
+  ChangeBlockSize(blockSize);
+  ResetProcessing();
+}
+
+void IPlugOffline::ProcessBlock(float** inputs, float** outputs, int nFrames)
+{
+  MutexGuard lock(GetMutex());
+  SetInputChannelConnections(0, NInChannels(), true);
+  SetOutputChannelConnections(0, NOutChannels(), true);
+  BindInputBuffers(0, NInChannels(), inputs, nFrames);
+  BindOutputBuffers(0, NOutChannels(), outputs);
+  if (IsBypassed())
+    BypassBuffers(nFrames);
+  else
+    RenderBuffers(nFrames);
+}
+
+void IPlugOffline::BeginHostEdit(int paramIdx) { mHostEdits.push_back({HostEdit::kBegin, paramIdx, 0.0}); }
+
+void IPlugOffline::SendHostEditValue(int paramIdx, double normalizedValue)
+{
+  mHostEdits.push_back({HostEdit::kValue, paramIdx, normalizedValue});
+}
+
+void IPlugOffline::EndHostEdit(int paramIdx) { mHostEdits.push_back({HostEdit::kEnd, paramIdx, 0.0}); }
+
+void IPlugOffline::GetHostTimeSignature(int* numerator, int* denominator)
+{
+  *numerator = 0;
+  *denominator = 0;
+}
+
+void IPlugOffline::GetTransportInfo(TransportInfo* info) { *info = TransportInfo(); }
