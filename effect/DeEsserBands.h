@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BandLanes.h"
+#include "DeEsserKernel.h"
 
 struct DeEsserBand
 {

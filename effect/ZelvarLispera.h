@@ -4,7 +4,7 @@
 // IPlugInstanceInfo; chosen at build time.
 #include ZL_WRAPPER_HEADER
 
-#include "BandLanes.h"
+#include "DeEsserKernel.h"
 #include "BiquadCascade.h"
 #include "HeapBuffer.h"
 
@@ -53,9 +53,9 @@ public:
 private:
   void DesignBands(double sampleRate);
   void CountEnabledBands();
-  bool GrowBlockSeries(int nFrames);
-  void LoadLanes(BandLanes* lanes) const;
-  void StoreLanes(const BandLanes& lanes);
+  bool GrowSilence(int nFrames);
+  void LoadLanes(DeEsserLanes* lanes) const;
+  void StoreLanes(const DeEsserLanes& lanes);
   void RepairStateAfterBlock();
 
   int mBandLights[kBands];
@@ -70,8 +70,7 @@ private:
   int mEnabledCount = 6;
   bool mBandAvailable[kBands];
   double mLastBlockMinimumGain = 1.0;
-  // Per-block series, held at the longest block seen.
-  HeapArray<double> mDetection{4096};
-  HeapArray<double> mBandSeries{4096};
+  // Read in place of an input slot that holds no buffer; held at the
+  // longest block seen.
   HeapArray<double> mSilence{4096};
 };

@@ -15,8 +15,6 @@ namespace
 // Envelopes below this are flushed to 0 once per block: long silence would
 // otherwise leave them subnormal, a permanent slow path.
 constexpr double kEnvelopeFloor = 1e-30;
-// The wide-band level above which the gain computer looks at the bands.
-constexpr double kDetectionThreshold = 0.001;
 
 constexpr long long kAllBits = -1;
 }
@@ -90,19 +88,17 @@ void ZelvarLispera::CountEnabledBands()
       ++mEnabledCount;
 }
 
-bool ZelvarLispera::GrowBlockSeries(int nFrames)
+bool ZelvarLispera::GrowSilence(int nFrames)
 {
-  if (nFrames <= mDetection.Count())
+  if (nFrames <= mSilence.Count())
     return true;
-  if (nFrames > 0x7fffffff / static_cast<int>(kBands * sizeof(double)))
-    return false;
-  if (!mDetection.Resize(nFrames) || !mBandSeries.Resize(nFrames * kBands) || !mSilence.Resize(nFrames))
+  if (!mSilence.Resize(nFrames))
     return false;
   std::memset(mSilence.Get(), 0, nFrames * sizeof(double));
   return true;
 }
 
-void ZelvarLispera::LoadLanes(BandLanes* lanes) const
+void ZelvarLispera::LoadLanes(DeEsserLanes* lanes) const
 {
   for (int band = 0; band < kBands; ++band)
   {
@@ -122,9 +118,15 @@ void ZelvarLispera::LoadLanes(BandLanes* lanes) const
     lanes->filtered[band] = mBandEnabled[band] && mBandAvailable[band] ? kAllBits : 0;
     lanes->follows[band] = mBandAvailable[band] ? kAllBits : 0;
   }
+  lanes->wideEnvelope = mWideBand.value;
+  lanes->wideAttack = mWideBand.attack;
+  lanes->wideRelease = mWideBand.release;
+  lanes->ratio = mRatio;
+  lanes->wet = mWet;
+  lanes->enabledCount = mEnabledCount;
 }
 
-void ZelvarLispera::StoreLanes(const BandLanes& lanes)
+void ZelvarLispera::StoreLanes(const DeEsserLanes& lanes)
 {
   for (int band = 0; band < kBands; ++band)
   {
@@ -133,6 +135,7 @@ void ZelvarLispera::StoreLanes(const BandLanes& lanes)
     state.w2 = lanes.w2[band];
     mBandEnvelopes[band].value = lanes.envelope[band];
   }
+  mWideBand.value = lanes.wideEnvelope;
 }
 
 // One non-finite input sample would leave every filter and envelope NaN for
@@ -160,77 +163,19 @@ void ZelvarLispera::RepairStateAfterBlock()
 
 void ZelvarLispera::ProcessDouble(double** inputs, double** outputs, int nFrames)
 {
-  if (nFrames <= 0 || !GrowBlockSeries(nFrames))
+  if (nFrames <= 0 || !GrowSilence(nFrames))
     return;
-  const double* in0 = inputs && inputs[0] ? inputs[0] : mSilence.Get();
-  const double* in1 = inputs && NInChannels() > 1 && inputs[1] ? inputs[1] : mSilence.Get();
-  double* out0 = outputs ? outputs[0] : nullptr;
-  double* out1 = outputs && NOutChannels() > 1 ? outputs[1] : nullptr;
-  const bool stereo = IsInputConnected(1);
+  DeEsserBlock block;
+  block.in0 = inputs && inputs[0] ? inputs[0] : mSilence.Get();
+  block.in1 = inputs && NInChannels() > 1 && inputs[1] ? inputs[1] : mSilence.Get();
+  block.out0 = outputs ? outputs[0] : nullptr;
+  block.out1 = outputs && NOutChannels() > 1 ? outputs[1] : nullptr;
+  block.nFrames = nFrames;
+  block.stereo = IsInputConnected(1);
 
-  // Block pass: the detection series and every band's envelope series.
-  double* detection = mDetection.Get();
-  if (stereo)
-    for (int f = 0; f < nFrames; ++f)
-      detection[f] = (in1[f] + in0[f]) * 0.5;
-  else
-    std::memcpy(detection, in0, nFrames * sizeof(double));
-
-  BandLanes lanes;
+  DeEsserLanes lanes;
   LoadLanes(&lanes);
-  double* series = mBandSeries.Get();
-  RunBandLanes(&lanes, detection, nFrames, series);
+  mLastBlockMinimumGain = ProcessDeEsserBlock(&lanes, block);
   StoreLanes(lanes);
-
-  bool hitEligible[kBands];
-  for (int band = 0; band < kBands; ++band)
-    hitEligible[band] = mBandAvailable[band];
-
-  // Frame pass. The hit count and band sum live for the whole block.
-  int bandHits = 0;
-  double bandSum = 0.0;
-  double minimumGain = 1.0;
-  double wide = mWideBand.value;
-  const double attack = mWideBand.attack, release = mWideBand.release;
-  const double wet = mWet, dry = 1.0 - mWet, ratio = mRatio;
-  for (int f = 0; f < nFrames; ++f)
-  {
-    const double x0 = in0[f], x1 = in1[f];
-    const double x = stereo ? (x0 + x1) * 0.5 : x0;
-    const double a = std::fabs(x);
-    wide = (wide - a) * (a > wide ? attack : release) + a;
-
-    double g = 1.0;
-    if (wide > kDetectionThreshold)
-    {
-      const double* envelopes = series + f * kBands;
-      for (int band = 0; band < kBands; ++band)
-      {
-        if (hitEligible[band] && envelopes[band] > wide)
-        {
-          bandSum += envelopes[band];
-          ++bandHits;
-        }
-      }
-      // With no band enabled there is no mean to compare: the gain stays 1.
-      if (bandHits >= 1 && mEnabledCount > 0)
-      {
-        bandSum = bandSum / mEnabledCount;
-        double excess = bandSum - wide;
-        if (!(excess > 0.0))
-          excess = 0.0;
-        g = (excess / ratio + wide) / (excess + wide);
-      }
-    }
-    if (g < minimumGain)
-      minimumGain = g;
-
-    if (out0)
-      out0[f] = x0 * g * wet + x0 * dry;
-    if (out1)
-      out1[f] = x1 * g * wet + x1 * dry;
-  }
-  mWideBand.value = wide;
-  mLastBlockMinimumGain = minimumGain;
   RepairStateAfterBlock();
 }

@@ -10,4 +10,6 @@ for target in x64 x86 native; do
   configure_tree "$build_root/release-$target" $target -DCMAKE_BUILD_TYPE=Release -DZL_BUILD_TESTS=OFF
   build_tree "$build_root/release-$target"
 done
-echo "build: done; outputs in $build_root/release-{x64,x86,native}"
+mkdir -p "$repo/dist/tools"
+cp "$build_root/release-native/tools/render/render" "$repo/dist/tools/render"
+echo "build: done; tools in $repo/dist/tools, builds in $build_root/release-{x64,x86,native}"

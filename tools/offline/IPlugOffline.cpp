@@ -18,11 +18,15 @@ void IPlugOffline::SetUpProcessing(double sampleRate, int blockSize)
   ResetProcessing();
 }
 
-void IPlugOffline::ProcessBlock(float** inputs, float** outputs, int nFrames)
+void IPlugOffline::ProcessBlock(float** inputs, float** outputs, int nFrames, int nChannels)
 {
   MutexGuard lock(GetMutex());
-  SetInputChannelConnections(0, NInChannels(), true);
-  SetOutputChannelConnections(0, NOutChannels(), true);
+  const int nIn = nChannels < 0 ? NInChannels() : nChannels;
+  const int nOut = nChannels < 0 ? NOutChannels() : nChannels;
+  SetInputChannelConnections(0, NInChannels(), false);
+  SetOutputChannelConnections(0, NOutChannels(), false);
+  SetInputChannelConnections(0, nIn, true);
+  SetOutputChannelConnections(0, nOut, true);
   BindInputBuffers(0, NInChannels(), inputs, nFrames);
   BindOutputBuffers(0, NOutChannels(), outputs);
   if (IsBypassed())

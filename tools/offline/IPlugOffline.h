@@ -38,9 +38,9 @@ public:
 
   // Sets the sample rate and block size as a host's set-up would.
   void SetUpProcessing(double sampleRate, int blockSize);
-  // One block of 32-bit audio through the processing glue: every input and
-  // output channel connected, bypassed or not.
-  void ProcessBlock(float** inputs, float** outputs, int nFrames);
+  // One block of 32-bit audio through the processing glue, with the first
+  // nChannels inputs and outputs connected (all when negative).
+  void ProcessBlock(float** inputs, float** outputs, int nFrames, int nChannels = -1);
 
   void BeginHostEdit(int paramIdx) override;
   void SendHostEditValue(int paramIdx, double normalizedValue) override;
