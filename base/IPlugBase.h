@@ -107,6 +107,9 @@ public:
   void BindOutputBuffers(int first, int count, float** hostBuffers);
   void RenderBuffers(int nFrames);
   void BypassBuffers(int nFrames);
+  // The bypass on double buffers: through the latency delay line when a
+  // latency is reported, else the base pass-through (never the effect's).
+  void BypassDouble(double** inputs, double** outputs, int nFrames);
   void ClearScratchBuffers();
   // False when the scratch buffers cannot hold nFrames.
   bool EnsureBlockSize(int nFrames);

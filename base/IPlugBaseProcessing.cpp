@@ -17,6 +17,10 @@ double* ScratchOf(Channel* channel)
   return channel->scratch.Get();
 }
 
+void Disconnected(IPlugInputChannel*) {}
+// An output that is not connected has no host buffer to write to.
+void Disconnected(IPlugOutputChannel* channel) { channel->hostDestination = nullptr; }
+
 template <class Channel>
 void SetConnections(const PointerList<Channel>& channels, int first, int count, bool connected)
 {
@@ -25,7 +29,10 @@ void SetConnections(const PointerList<Channel>& channels, int first, int count, 
     Channel* channel = channels.Get(i);
     channel->connected = connected;
     if (!connected)
+    {
       *channel->slot = ScratchOf(channel);
+      Disconnected(channel);
+    }
   }
 }
 }
@@ -93,11 +100,16 @@ void IPlugBase::BypassBuffers(int nFrames)
 {
   if (nFrames <= 0 || !EnsureBlockSize(nFrames))
     return;
-  if (mLatency && mDelayLine)
-    mDelayLine->Process(mInData.Get(), mOutData.Get(), nFrames);
-  else
-    IPlugBase::ProcessDouble(mInData.Get(), mOutData.Get(), nFrames);
+  BypassDouble(mInData.Get(), mOutData.Get(), nFrames);
   WriteHostOutputs(nFrames);
+}
+
+void IPlugBase::BypassDouble(double** inputs, double** outputs, int nFrames)
+{
+  if (mLatency && mDelayLine)
+    mDelayLine->Process(inputs, outputs, nFrames);
+  else
+    IPlugBase::ProcessDouble(inputs, outputs, nFrames);
 }
 
 void IPlugBase::WriteHostOutputs(int nFrames)

@@ -1,0 +1,250 @@
+/* The host's own declarations of the VST3 binary interface: identifiers in
+ * COM memory order, records with 8-byte packing, vtables in published slot
+ * order, __stdcall on 32-bit Windows. */
+#ifndef VST3HOST_H
+#define VST3HOST_H
+
+#include <stdint.h>
+
+#ifdef _WIN64
+#define STDCALL
+#else
+#define STDCALL __stdcall
+#endif
+
+#define kResultOk 0
+#define kResultFalse 1
+#define kNoInterface ((int32_t)0x80004002)
+
+void Check(int condition, const char* what, int line);
+#define CHECK(condition) Check((condition) != 0, #condition, __LINE__)
+
+/* FUnknown {00000000-0000-0000-C000-000000000046} */
+static const char kFUnknownIID[16] = {(char)0x00, (char)0x00, (char)0x00, (char)0x00, (char)0x00, (char)0x00, (char)0x00, (char)0x00, (char)0xC0, (char)0x00, (char)0x00, (char)0x00, (char)0x00, (char)0x00, (char)0x00, (char)0x46};
+/* IPluginBase {22888DDB-156E-45AE-8358-B34808190625} */
+static const char kIPluginBaseIID[16] = {(char)0xDB, (char)0x8D, (char)0x88, (char)0x22, (char)0x6E, (char)0x15, (char)0xAE, (char)0x45, (char)0x83, (char)0x58, (char)0xB3, (char)0x48, (char)0x08, (char)0x19, (char)0x06, (char)0x25};
+/* IPluginFactory {7A4D811C-5211-4A1F-AED9-D2EE0B43BF9F} */
+static const char kIPluginFactoryIID[16] = {(char)0x1C, (char)0x81, (char)0x4D, (char)0x7A, (char)0x11, (char)0x52, (char)0x1F, (char)0x4A, (char)0xAE, (char)0xD9, (char)0xD2, (char)0xEE, (char)0x0B, (char)0x43, (char)0xBF, (char)0x9F};
+/* IPluginFactory2 {0007B650-F24B-4C0B-A464-EDB9F00B2ABB} */
+static const char kIPluginFactory2IID[16] = {(char)0x50, (char)0xB6, (char)0x07, (char)0x00, (char)0x4B, (char)0xF2, (char)0x0B, (char)0x4C, (char)0xA4, (char)0x64, (char)0xED, (char)0xB9, (char)0xF0, (char)0x0B, (char)0x2A, (char)0xBB};
+/* IPluginFactory3 {4555A2AB-C123-4E57-9B12-291036878931} */
+static const char kIPluginFactory3IID[16] = {(char)0xAB, (char)0xA2, (char)0x55, (char)0x45, (char)0x23, (char)0xC1, (char)0x57, (char)0x4E, (char)0x9B, (char)0x12, (char)0x29, (char)0x10, (char)0x36, (char)0x87, (char)0x89, (char)0x31};
+/* IComponent {E831FF31-F2D5-4301-928E-BBEE25697802} */
+static const char kIComponentIID[16] = {(char)0x31, (char)0xFF, (char)0x31, (char)0xE8, (char)0xD5, (char)0xF2, (char)0x01, (char)0x43, (char)0x92, (char)0x8E, (char)0xBB, (char)0xEE, (char)0x25, (char)0x69, (char)0x78, (char)0x02};
+/* IAudioProcessor {42043F99-B7DA-453C-A569-E79D9AAEC33D} */
+static const char kIAudioProcessorIID[16] = {(char)0x99, (char)0x3F, (char)0x04, (char)0x42, (char)0xDA, (char)0xB7, (char)0x3C, (char)0x45, (char)0xA5, (char)0x69, (char)0xE7, (char)0x9D, (char)0x9A, (char)0xAE, (char)0xC3, (char)0x3D};
+/* IEditController {DCD7BBE3-7742-448D-A874-AACC979C759E} */
+static const char kIEditControllerIID[16] = {(char)0xE3, (char)0xBB, (char)0xD7, (char)0xDC, (char)0x42, (char)0x77, (char)0x8D, (char)0x44, (char)0xA8, (char)0x74, (char)0xAA, (char)0xCC, (char)0x97, (char)0x9C, (char)0x75, (char)0x9E};
+/* IEditController2 {7F4EFE59-F320-4967-AC27-A3AEAFB63038} */
+static const char kIEditController2IID[16] = {(char)0x59, (char)0xFE, (char)0x4E, (char)0x7F, (char)0x20, (char)0xF3, (char)0x67, (char)0x49, (char)0xAC, (char)0x27, (char)0xA3, (char)0xAE, (char)0xAF, (char)0xB6, (char)0x30, (char)0x38};
+/* IConnectionPoint {70A4156F-6E6E-4026-9891-48BFAA60D8D1} */
+static const char kIConnectionPointIID[16] = {(char)0x6F, (char)0x15, (char)0xA4, (char)0x70, (char)0x6E, (char)0x6E, (char)0x26, (char)0x40, (char)0x98, (char)0x91, (char)0x48, (char)0xBF, (char)0xAA, (char)0x60, (char)0xD8, (char)0xD1};
+/* IUnitInfo {3D4BD6B5-913A-4FD2-A886-E768A5EB92C1} */
+static const char kIUnitInfoIID[16] = {(char)0xB5, (char)0xD6, (char)0x4B, (char)0x3D, (char)0x3A, (char)0x91, (char)0xD2, (char)0x4F, (char)0xA8, (char)0x86, (char)0xE7, (char)0x68, (char)0xA5, (char)0xEB, (char)0x92, (char)0xC1};
+/* IMidiMapping {DF0FF9F7-49B7-4669-B63A-B7327ADBF5E5} */
+static const char kIMidiMappingIID[16] = {(char)0xF7, (char)0xF9, (char)0x0F, (char)0xDF, (char)0xB7, (char)0x49, (char)0x69, (char)0x46, (char)0xB6, (char)0x3A, (char)0xB7, (char)0x32, (char)0x7A, (char)0xDB, (char)0xF5, (char)0xE5};
+/* IHostApplication {58E595CC-DB2D-4969-8B6A-AF8C36A664E5} */
+static const char kIHostApplicationIID[16] = {(char)0xCC, (char)0x95, (char)0xE5, (char)0x58, (char)0x2D, (char)0xDB, (char)0x69, (char)0x49, (char)0x8B, (char)0x6A, (char)0xAF, (char)0x8C, (char)0x36, (char)0xA6, (char)0x64, (char)0xE5};
+/* IBStream {C3BF6EA2-3099-4752-9B6B-F9901EE33E9B} */
+static const char kIBStreamIID[16] = {(char)0xA2, (char)0x6E, (char)0xBF, (char)0xC3, (char)0x99, (char)0x30, (char)0x52, (char)0x47, (char)0x9B, (char)0x6B, (char)0xF9, (char)0x90, (char)0x1E, (char)0xE3, (char)0x3E, (char)0x9B};
+
+#pragma pack(push, 8)
+typedef struct
+{
+  char vendor[64];
+  char url[256];
+  char email[128];
+  int32_t flags;
+} PFactoryInfo;
+
+typedef struct
+{
+  char cid[16];
+  int32_t cardinality;
+  char category[32];
+  char name[64];
+  uint32_t classFlags;
+  char subCategories[128];
+  char vendor[64];
+  char version[64];
+  char sdkVersion[64];
+} PClassInfo2;
+
+typedef struct
+{
+  char cid[16];
+  int32_t cardinality;
+  char category[32];
+  uint16_t name[64];
+  uint32_t classFlags;
+  char subCategories[128];
+  uint16_t vendor[64];
+  uint16_t version[64];
+  uint16_t sdkVersion[64];
+} PClassInfoW;
+
+typedef struct
+{
+  int32_t mediaType;
+  int32_t direction;
+  int32_t channelCount;
+  uint16_t name[128];
+  int32_t busType;
+  uint32_t flags;
+} BusInfo;
+
+typedef struct
+{
+  int32_t processMode;
+  int32_t symbolicSampleSize;
+  int32_t maxSamplesPerBlock;
+  double sampleRate;
+} ProcessSetup;
+
+typedef struct
+{
+  uint32_t id;
+  uint16_t title[128];
+  uint16_t shortTitle[128];
+  uint16_t units[128];
+  int32_t stepCount;
+  double defaultNormalizedValue;
+  int32_t unitId;
+  int32_t flags;
+} ParameterInfo;
+#pragma pack(pop)
+
+typedef char PFactoryInfoSize[sizeof(PFactoryInfo) == 452 ? 1 : -1];
+typedef char PClassInfo2Size[sizeof(PClassInfo2) == 440 ? 1 : -1];
+typedef char PClassInfoWSize[sizeof(PClassInfoW) == 696 ? 1 : -1];
+typedef char BusInfoSize[sizeof(BusInfo) == 276 ? 1 : -1];
+typedef char ProcessSetupSize[sizeof(ProcessSetup) == 24 ? 1 : -1];
+typedef char ParameterInfoSize[sizeof(ParameterInfo) == 792 ? 1 : -1];
+
+#define FUNKNOWN_SLOTS                                                  \
+  int32_t(STDCALL* queryInterface)(void* self, const char* iid, void** obj); \
+  uint32_t(STDCALL* addRef)(void* self);                                 \
+  uint32_t(STDCALL* release)(void* self)
+
+typedef struct
+{
+  FUNKNOWN_SLOTS;
+} FUnknownVtbl;
+typedef struct
+{
+  const FUnknownVtbl* vtbl;
+} FUnknownObject;
+
+typedef struct
+{
+  FUNKNOWN_SLOTS;
+  int32_t(STDCALL* getFactoryInfo)(void* self, PFactoryInfo* info);
+  int32_t(STDCALL* countClasses)(void* self);
+  int32_t(STDCALL* getClassInfo)(void* self, int32_t index, void* info);
+  int32_t(STDCALL* createInstance)(void* self, const char* cid, const char* iid, void** obj);
+  int32_t(STDCALL* getClassInfo2)(void* self, int32_t index, PClassInfo2* info);
+  int32_t(STDCALL* getClassInfoUnicode)(void* self, int32_t index, PClassInfoW* info);
+  int32_t(STDCALL* setHostContext)(void* self, void* context);
+} PluginFactory3Vtbl;
+typedef struct
+{
+  const PluginFactory3Vtbl* vtbl;
+} PluginFactory3Object;
+
+typedef struct
+{
+  FUNKNOWN_SLOTS;
+  int32_t(STDCALL* initialize)(void* self, void* context);
+  int32_t(STDCALL* terminate)(void* self);
+  int32_t(STDCALL* getControllerClassId)(void* self, char* classId);
+  int32_t(STDCALL* setIoMode)(void* self, int32_t mode);
+  int32_t(STDCALL* getBusCount)(void* self, int32_t type, int32_t dir);
+  int32_t(STDCALL* getBusInfo)(void* self, int32_t type, int32_t dir, int32_t index, BusInfo* bus);
+  int32_t(STDCALL* getRoutingInfo)(void* self, void* inInfo, void* outInfo);
+  int32_t(STDCALL* activateBus)(void* self, int32_t type, int32_t dir, int32_t index, uint8_t state);
+  int32_t(STDCALL* setActive)(void* self, uint8_t state);
+  int32_t(STDCALL* setState)(void* self, void* stream);
+  int32_t(STDCALL* getState)(void* self, void* stream);
+} ComponentVtbl;
+typedef struct
+{
+  const ComponentVtbl* vtbl;
+} ComponentObject;
+
+typedef struct
+{
+  FUNKNOWN_SLOTS;
+  int32_t(STDCALL* setBusArrangements)(void* self, uint64_t* inputs, int32_t numIns, uint64_t* outputs,
+                                       int32_t numOuts);
+  int32_t(STDCALL* getBusArrangement)(void* self, int32_t dir, int32_t index, uint64_t* arrangement);
+  int32_t(STDCALL* canProcessSampleSize)(void* self, int32_t size);
+  uint32_t(STDCALL* getLatencySamples)(void* self);
+  int32_t(STDCALL* setupProcessing)(void* self, ProcessSetup* setup);
+  int32_t(STDCALL* setProcessing)(void* self, uint8_t state);
+  int32_t(STDCALL* process)(void* self, void* data);
+  uint32_t(STDCALL* getTailSamples)(void* self);
+} AudioProcessorVtbl;
+typedef struct
+{
+  const AudioProcessorVtbl* vtbl;
+} AudioProcessorObject;
+
+typedef struct
+{
+  FUNKNOWN_SLOTS;
+  int32_t(STDCALL* initialize)(void* self, void* context);
+  int32_t(STDCALL* terminate)(void* self);
+  int32_t(STDCALL* setComponentState)(void* self, void* stream);
+  int32_t(STDCALL* setState)(void* self, void* stream);
+  int32_t(STDCALL* getState)(void* self, void* stream);
+  int32_t(STDCALL* getParameterCount)(void* self);
+  int32_t(STDCALL* getParameterInfo)(void* self, int32_t index, ParameterInfo* info);
+  int32_t(STDCALL* getParamStringByValue)(void* self, uint32_t id, double value, uint16_t* text);
+  int32_t(STDCALL* getParamValueByString)(void* self, uint32_t id, uint16_t* text, double* value);
+  double(STDCALL* normalizedParamToPlain)(void* self, uint32_t id, double value);
+  double(STDCALL* plainParamToNormalized)(void* self, uint32_t id, double plain);
+  double(STDCALL* getParamNormalized)(void* self, uint32_t id);
+  int32_t(STDCALL* setParamNormalized)(void* self, uint32_t id, double value);
+  int32_t(STDCALL* setComponentHandler)(void* self, void* handler);
+  void*(STDCALL* createView)(void* self, const char* name);
+} EditControllerVtbl;
+typedef struct
+{
+  const EditControllerVtbl* vtbl;
+} EditControllerObject;
+
+typedef struct
+{
+  FUNKNOWN_SLOTS;
+  int32_t(STDCALL* getName)(void* self, uint16_t* name);
+  int32_t(STDCALL* createInstance)(void* self, char* cid, char* iid, void** obj);
+} IHostApplicationVtbl;
+typedef struct
+{
+  const IHostApplicationVtbl* vtbl;
+} HostObject;
+
+typedef struct
+{
+  FUNKNOWN_SLOTS;
+  int32_t(STDCALL* read)(void* self, void* buffer, int32_t count, int32_t* got);
+  int32_t(STDCALL* write)(void* self, void* buffer, int32_t count, int32_t* written);
+  int32_t(STDCALL* seek)(void* self, int64_t pos, int32_t mode, int64_t* result);
+  int32_t(STDCALL* tell)(void* self, int64_t* pos);
+} IBStreamVtbl;
+typedef struct
+{
+  const IBStreamVtbl* vtbl;
+  unsigned char bytes[65536];
+  int32_t size;
+  int32_t position;
+  int32_t capacity;
+} MemoryStream;
+
+void InitStream(MemoryStream* stream, int32_t capacity);
+
+typedef unsigned char(STDCALL* InitDllFn)(void); /* C++ bool */
+typedef unsigned char(STDCALL* ExitDllFn)(void);
+typedef FUnknownObject*(STDCALL* GetPluginFactoryFn)(void);
+
+#endif

@@ -1,0 +1,168 @@
+// The audio thread's entry: parameter changes, channel binding and the
+// normal or bypass path, under the plug mutex; and the transport queries
+// answered from the last process context.
+
+#include "IPlugVST3.h"
+
+using namespace Steinberg;
+using namespace Steinberg::Vst;
+
+tresult PLUGIN_API IPlugVST3::process(ProcessData& data)
+{
+  MutexGuard lock(GetMutex());
+  if (data.processContext)
+    mProcessContext = *data.processContext;
+  ApplyParameterChanges(data.inputParameterChanges);
+
+  // Every block starts from no connection, each slot on its own scratch, so
+  // that no host pointer of an earlier block is ever used again.
+  SetInputChannelConnections(0, NInChannels(), false);
+  SetOutputChannelConnections(0, NOutChannels(), false);
+  const int nFrames = data.numSamples;
+  // A block longer than the set-up's maximum grows the scratch first; it is
+  // never split, since the effect's output depends on block boundaries.
+  if (nFrames <= 0 || !EnsureBlockSize(nFrames))
+    return kResultOk;
+
+  if (processSetup.symbolicSampleSize == kSample32)
+  {
+    BindBuses32(data);
+    if (IsBypassed())
+      BypassBuffers(nFrames);
+    else
+      RenderBuffers(nFrames);
+  }
+  else if (processSetup.symbolicSampleSize == kSample64)
+  {
+    BindBuses64(data);
+    double** inputs = NInChannels() ? GetInChannel(0)->slot : nullptr;
+    double** outputs = NOutChannels() ? GetOutChannel(0)->slot : nullptr;
+    if (IsBypassed())
+      BypassDouble(inputs, outputs, nFrames);
+    else
+      ProcessDouble(inputs, outputs, nFrames);
+  }
+  return kResultOk;
+}
+
+void IPlugVST3::ApplyParameterChanges(IParameterChanges* changes)
+{
+  if (!changes)
+    return;
+  const int32 count = changes->getParameterCount();
+  for (int32 i = 0; i < count; ++i)
+  {
+    IParamValueQueue* queue = changes->getParameterData(i);
+    if (!queue)
+      continue;
+    int32 offset = 0;
+    ParamValue value = 0.0;
+    const int32 points = queue->getPointCount();
+    if (points <= 0 || queue->getPoint(points - 1, offset, value) != kResultOk)
+      continue;
+    const int32 id = static_cast<int32>(queue->getParameterId());
+    if (static_cast<ParamID>(id) == kBypassParamId)
+    {
+      SetBypassed(value > 0.5);
+    }
+    else if (static_cast<ParamID>(id) == kPresetParamId)
+    {
+      const double index = value * NPresets();
+      if (index >= 0.0 && index < NPresets())
+        ApplyPreset(static_cast<int>(index));
+    }
+    else if (id >= 0 && id < NParams())
+    {
+      GetParam(id)->SetFromNormalized(value);
+      ParamChanged(id, false);
+    }
+  }
+}
+
+// Input bus 0's channels, up to the plug's inputs, are connected; the rest
+// stay on their scratch.
+void IPlugVST3::ConnectInputs(ProcessData& data)
+{
+  if (data.numInputs < 1 || !data.inputs)
+    return;
+  const int busChannels = data.inputs[0].numChannels;
+  SetInputChannelConnections(0, busChannels < NInChannels() ? busChannels : NInChannels(), true);
+}
+
+void IPlugVST3::BindBuses32(ProcessData& data)
+{
+  ConnectInputs(data);
+  if (data.numInputs >= 1 && data.inputs && data.inputs[0].channelBuffers32)
+    BindInputBuffers(0, NInChannels(), data.inputs[0].channelBuffers32, data.numSamples);
+
+  int start = 0;
+  for (int32 b = 0; data.outputs && b < data.numOutputs && start < NOutChannels(); ++b)
+  {
+    const AudioBusBuffers& bus = data.outputs[b];
+    const Bus* ownBus = audioOutputs.at(b);
+    const bool active = ownBus && ownBus->isActive() && bus.channelBuffers32;
+    SetOutputChannelConnections(start, bus.numChannels, active);
+    BindOutputBuffers(start, bus.numChannels, bus.channelBuffers32);
+    start += bus.numChannels;
+  }
+}
+
+void IPlugVST3::BindBuses64(ProcessData& data)
+{
+  ConnectInputs(data);
+  if (data.numInputs >= 1 && data.inputs && data.inputs[0].channelBuffers64)
+  {
+    int next = 0;
+    for (int i = 0; i < NInChannels(); ++i)
+    {
+      IPlugInputChannel* channel = GetInChannel(i);
+      Sample64* host = next < data.inputs[0].numChannels ? data.inputs[0].channelBuffers64[next] : nullptr;
+      if (channel->connected && host)
+      {
+        *channel->slot = host;
+        ++next;
+      }
+    }
+  }
+
+  int start = 0;
+  for (int32 b = 0; data.outputs && b < data.numOutputs && start < NOutChannels(); ++b)
+  {
+    const AudioBusBuffers& bus = data.outputs[b];
+    const Bus* ownBus = audioOutputs.at(b);
+    const bool active = ownBus && ownBus->isActive() && bus.channelBuffers64;
+    SetOutputChannelConnections(start, bus.numChannels, active);
+    int next = 0;
+    for (int i = start; i < start + bus.numChannels && i < NOutChannels(); ++i)
+    {
+      IPlugOutputChannel* channel = GetOutChannel(i);
+      if (channel->connected && bus.channelBuffers64[next])
+        *channel->slot = bus.channelBuffers64[next++];
+    }
+    start += bus.numChannels;
+  }
+}
+
+double IPlugVST3::GetSamplePosition() { return static_cast<int32>(mProcessContext.projectTimeSamples); }
+
+double IPlugVST3::GetHostTempo() { return mProcessContext.tempo; }
+
+void IPlugVST3::GetHostTimeSignature(int* numerator, int* denominator)
+{
+  *numerator = mProcessContext.timeSigNumerator;
+  *denominator = mProcessContext.timeSigDenominator;
+}
+
+void IPlugVST3::GetTransportInfo(TransportInfo* info)
+{
+  info->tempo = mProcessContext.tempo;
+  info->samplePosition = static_cast<double>(mProcessContext.projectTimeSamples);
+  info->musicalPosition = mProcessContext.projectTimeMusic;
+  info->lastBarPosition = mProcessContext.barPositionMusic;
+  info->cycleStart = mProcessContext.cycleStartMusic;
+  info->cycleEnd = mProcessContext.cycleEndMusic;
+  info->numerator = mProcessContext.timeSigNumerator;
+  info->denominator = mProcessContext.timeSigDenominator;
+  info->playing = (mProcessContext.state & ProcessContext::kPlaying) != 0;
+  info->cycling = (mProcessContext.state & ProcessContext::kCycleActive) != 0;
+}
