@@ -10,6 +10,10 @@ for target in x64 x86 native; do
   configure_tree "$build_root/release-$target" $target -DCMAKE_BUILD_TYPE=Release -DZL_BUILD_TESTS=OFF
   build_tree "$build_root/release-$target"
 done
-mkdir -p "$repo/dist/tools"
+mkdir -p "$repo/dist/tools" "$repo/dist/x64" "$repo/dist/x86"
 cp "$build_root/release-native/tools/render/render" "$repo/dist/tools/render"
-echo "build: done; tools in $repo/dist/tools, builds in $build_root/release-{x64,x86,native}"
+for arch in x64 x86; do
+  cp "$build_root/release-$arch/wrappers/vst3/ZelvarLispera.vst3" "$repo/dist/$arch/ZelvarLispera.vst3"
+  cp "$build_root/release-$arch/tools/vst3host/vst3host.exe" "$repo/dist/tools/vst3host-$arch.exe"
+done
+echo "build: done; modules in $repo/dist/x64 and $repo/dist/x86, tools in $repo/dist/tools"

@@ -1,0 +1,158 @@
+#pragma once
+
+// Host-side objects of the VST3 interface for the wrapper's tests.
+
+#include "vst3_interfaces.h"
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace fakes
+{
+using namespace Steinberg;
+using namespace Steinberg::Vst;
+
+// An object that is never deleted through its references.
+template <class Interface>
+class Static : public Interface
+{
+public:
+  tresult PLUGIN_API queryInterface(const TUID iid, void** obj) override
+  {
+    if (SameUID(iid, FUnknown::iid.data) || SameUID(iid, Interface::iid.data))
+    {
+      *obj = static_cast<Interface*>(this);
+      addRef();
+      return kResultOk;
+    }
+    *obj = nullptr;
+    return kNoInterface;
+  }
+  uint32 PLUGIN_API addRef() override { return ++refs; }
+  uint32 PLUGIN_API release() override { return --refs; }
+  int refs = 1;
+};
+
+class HostApplication : public Static<IHostApplication>
+{
+public:
+  explicit HostApplication(const char* name) : name(name) {}
+  tresult PLUGIN_API getName(String128 out) override
+  {
+    size_t i = 0;
+    for (; i < name.size() && i < 127; ++i)
+      out[i] = static_cast<char16>(name[i]);
+    out[i] = 0;
+    return kResultOk;
+  }
+  tresult PLUGIN_API createInstance(TUID, TUID, void** obj) override
+  {
+    *obj = nullptr;
+    return kNoInterface;
+  }
+  std::string name;
+};
+
+class Stream : public Static<IBStream>
+{
+public:
+  tresult PLUGIN_API read(void* buffer, int32 count, int32* got) override
+  {
+    int32 n = count;
+    if (n > static_cast<int32>(bytes.size()) - position)
+      n = static_cast<int32>(bytes.size()) - position;
+    if (n < 0)
+      n = 0;
+    if (n > 0)
+      std::memcpy(buffer, bytes.data() + position, n);
+    position += n;
+    if (got)
+      *got = n;
+    return kResultOk;
+  }
+  tresult PLUGIN_API write(void* buffer, int32 count, int32* written) override
+  {
+    int32 n = count;
+    if (capacity >= 0 && n > capacity - static_cast<int32>(bytes.size()))
+      n = capacity - static_cast<int32>(bytes.size());
+    const unsigned char* p = static_cast<const unsigned char*>(buffer);
+    bytes.insert(bytes.end(), p, p + n);
+    if (written)
+      *written = n;
+    return kResultOk;
+  }
+  tresult PLUGIN_API seek(int64 pos, int32, int64* result) override
+  {
+    position = static_cast<int32>(pos);
+    if (result)
+      *result = position;
+    return kResultOk;
+  }
+  tresult PLUGIN_API tell(int64* pos) override
+  {
+    *pos = position;
+    return kResultOk;
+  }
+  std::vector<unsigned char> bytes;
+  int32 position = 0;
+  int32 capacity = -1;  // unlimited
+};
+
+class ComponentHandler : public Static<IComponentHandler>
+{
+public:
+  tresult PLUGIN_API beginEdit(ParamID id) override
+  {
+    log.push_back("begin " + std::to_string(id));
+    return kResultOk;
+  }
+  tresult PLUGIN_API performEdit(ParamID id, ParamValue value) override
+  {
+    log.push_back("perform " + std::to_string(id) + " " + std::to_string(value));
+    return kResultOk;
+  }
+  tresult PLUGIN_API endEdit(ParamID id) override
+  {
+    log.push_back("end " + std::to_string(id));
+    return kResultOk;
+  }
+  tresult PLUGIN_API restartComponent(int32 flags) override
+  {
+    log.push_back("restart " + std::to_string(flags));
+    return kResultOk;
+  }
+  std::vector<std::string> log;
+};
+
+class ValueQueue : public Static<IParamValueQueue>
+{
+public:
+  ValueQueue(ParamID id, std::vector<ParamValue> points) : id(id), points(std::move(points)) {}
+  ParamID PLUGIN_API getParameterId() override { return id; }
+  int32 PLUGIN_API getPointCount() override { return static_cast<int32>(points.size()); }
+  tresult PLUGIN_API getPoint(int32 index, int32& offset, ParamValue& value) override
+  {
+    if (index < 0 || index >= getPointCount())
+      return kResultFalse;
+    offset = index;
+    value = points[index];
+    return kResultOk;
+  }
+  tresult PLUGIN_API addPoint(int32, ParamValue, int32&) override { return kResultFalse; }
+  ParamID id;
+  std::vector<ParamValue> points;
+};
+
+class ParameterChanges : public Static<IParameterChanges>
+{
+public:
+  int32 PLUGIN_API getParameterCount() override { return static_cast<int32>(queues.size()); }
+  IParamValueQueue* PLUGIN_API getParameterData(int32 index) override
+  {
+    return index >= 0 && index < getParameterCount() ? queues[index] : nullptr;
+  }
+  IParamValueQueue* PLUGIN_API addParameterData(const ParamID&, int32&) override { return nullptr; }
+  std::vector<IParamValueQueue*> queues;
+};
+}
