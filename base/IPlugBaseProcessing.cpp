@@ -17,9 +17,16 @@ double* ScratchOf(Channel* channel)
   return channel->scratch.Get();
 }
 
-void Disconnected(IPlugInputChannel*) {}
+// An input that is no longer connected reads silence, never its last
+// block again.
+void Disconnected(IPlugInputChannel* channel, bool wasConnected)
+{
+  if (wasConnected && channel->scratch.Get())
+    std::memset(channel->scratch.Get(), 0, channel->scratch.Count() * sizeof(double));
+}
+
 // An output that is not connected has no host buffer to write to.
-void Disconnected(IPlugOutputChannel* channel) { channel->hostDestination = nullptr; }
+void Disconnected(IPlugOutputChannel* channel, bool) { channel->hostDestination = nullptr; }
 
 template <class Channel>
 void SetConnections(const PointerList<Channel>& channels, int first, int count, bool connected)
@@ -27,11 +34,12 @@ void SetConnections(const PointerList<Channel>& channels, int first, int count, 
   for (int i = first < 0 ? 0 : first; i < first + count && i < channels.Count(); ++i)
   {
     Channel* channel = channels.Get(i);
+    const bool wasConnected = channel->connected;
     channel->connected = connected;
     if (!connected)
     {
       *channel->slot = ScratchOf(channel);
-      Disconnected(channel);
+      Disconnected(channel, wasConnected);
     }
   }
 }

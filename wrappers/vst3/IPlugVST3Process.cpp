@@ -4,6 +4,8 @@
 
 #include "IPlugVST3.h"
 
+#include <cmath>
+
 using namespace Steinberg;
 using namespace Steinberg::Vst;
 
@@ -61,6 +63,8 @@ void IPlugVST3::ApplyParameterChanges(IParameterChanges* changes)
     if (points <= 0 || queue->getPoint(points - 1, offset, value) != kResultOk)
       continue;
     const int32 id = static_cast<int32>(queue->getParameterId());
+    if (std::isnan(value))
+      continue;
     if (static_cast<ParamID>(id) == kBypassParamId)
     {
       SetBypassed(value > 0.5);
