@@ -130,6 +130,70 @@ void InitStream(MemoryStream* s, int32_t capacity)
   s->capacity = capacity < (int32_t)sizeof s->bytes ? capacity : (int32_t)sizeof s->bytes;
 }
 
+/* Parameter changes: one queue per parameter, the points in order. */
+static int32_t STDCALL NoQuery(void* self, const char* iid, void** obj)
+{
+  (void)self; (void)iid;
+  *obj = NULL;
+  return kNoInterface;
+}
+static uint32_t STDCALL QueueId(void* self) { return ((ValueQueue*)self)->id; }
+static int32_t STDCALL QueuePointCount(void* self) { return ((ValueQueue*)self)->count; }
+static int32_t STDCALL QueuePoint(void* self, int32_t index, int32_t* offset, double* value)
+{
+  ValueQueue* q = (ValueQueue*)self;
+  if (index < 0 || index >= q->count)
+    return kResultFalse;
+  *offset = index;
+  *value = q->points[index];
+  return kResultOk;
+}
+static int32_t STDCALL QueueAddPoint(void* self, int32_t offset, double value, int32_t* index)
+{
+  (void)self; (void)offset; (void)value; (void)index;
+  return kResultFalse;
+}
+static const ParamValueQueueVtbl kQueueVtbl = {NoQuery, StreamAddRef, StreamRelease, QueueId,
+                                               QueuePointCount, QueuePoint, QueueAddPoint};
+static int32_t STDCALL ChangesCount(void* self) { return ((ParameterChanges*)self)->count; }
+static void* STDCALL ChangesData(void* self, int32_t index)
+{
+  ParameterChanges* c = (ParameterChanges*)self;
+  return index >= 0 && index < c->count ? &c->queues[index] : NULL;
+}
+static void* STDCALL ChangesAdd(void* self, const uint32_t* id, int32_t* index)
+{
+  (void)self; (void)id; (void)index;
+  return NULL;
+}
+static const ParameterChangesVtbl kChangesVtbl = {NoQuery, StreamAddRef, StreamRelease, ChangesCount,
+                                                  ChangesData, ChangesAdd};
+
+void InitChanges(ParameterChanges* changes)
+{
+  memset(changes, 0, sizeof *changes);
+  changes->vtbl = &kChangesVtbl;
+}
+
+void AddChange(ParameterChanges* changes, uint32_t id, double value)
+{
+  int32_t i;
+  for (i = 0; i < changes->count; ++i)
+    if (changes->queues[i].id == id)
+      break;
+  if (i == changes->count)
+  {
+    if (changes->count == 4)
+      return;
+    ++changes->count;
+    changes->queues[i].vtbl = &kQueueVtbl;
+    changes->queues[i].id = id;
+    changes->queues[i].count = 0;
+  }
+  if (changes->queues[i].count < 4)
+    changes->queues[i].points[changes->queues[i].count++] = value;
+}
+
 /* ---- checks ---------------------------------------------------------------- */
 
 static int Utf16Equals(const uint16_t* text, const char* expected)
@@ -321,6 +385,141 @@ static void CheckState(ComponentObject* component, EditControllerObject* control
   }
 }
 
+enum
+{
+  kFrames = 256
+};
+
+/* One stereo block, 32-bit or 64-bit, out of place. */
+static void ProcessBlock(AudioProcessorObject* processor, int sampleSize, const double* in, double* out,
+                         ParameterChanges* changes)
+{
+  static float in32[2][kFrames], out32[2][kFrames];
+  static double in64[2][kFrames], out64[2][kFrames];
+  void* ins[2];
+  void* outs[2];
+  AudioBusBuffers input, output;
+  ProcessData data;
+  int c, f;
+  for (c = 0; c < 2; ++c)
+    for (f = 0; f < kFrames; ++f)
+    {
+      in32[c][f] = (float)in[c * kFrames + f];
+      in64[c][f] = in[c * kFrames + f];
+    }
+  for (c = 0; c < 2; ++c)
+  {
+    ins[c] = sampleSize ? (void*)in64[c] : (void*)in32[c];
+    outs[c] = sampleSize ? (void*)out64[c] : (void*)out32[c];
+  }
+  memset(&input, 0, sizeof input);
+  memset(&output, 0, sizeof output);
+  memset(&data, 0, sizeof data);
+  input.numChannels = output.numChannels = 2;
+  input.channelBuffers = ins;
+  output.channelBuffers = outs;
+  data.symbolicSampleSize = sampleSize;
+  data.numSamples = kFrames;
+  data.numInputs = data.numOutputs = 1;
+  data.inputs = &input;
+  data.outputs = &output;
+  data.inputParameterChanges = changes;
+  CHECK(processor->vtbl->process(processor, &data) == kResultOk);
+  for (c = 0; c < 2; ++c)
+    for (f = 0; f < kFrames; ++f)
+      out[c * kFrames + f] = sampleSize ? out64[c][f] : (double)out32[c][f];
+}
+
+/* A test signal whose samples are floats exactly: voice and bursts of hiss. */
+static void MakeSignal(double* samples, unsigned seed)
+{
+  int i;
+  for (i = 0; i < 2 * kFrames; ++i)
+  {
+    seed = seed * 1664525u + 1013904223u;
+    samples[i] = (double)(float)(0.3 * ((i % 100) / 50.0 - 1.0) + 0.4 * ((double)(seed >> 8) / 8388608.0 - 1.0));
+  }
+}
+
+static int SameSamples(const double* a, const double* b) { return memcmp(a, b, 2 * kFrames * sizeof(double)) == 0; }
+
+static void CheckProcessing(AudioProcessorObject* processor, ComponentObject* component,
+                            EditControllerObject* controller)
+{
+  static double in[2 * kFrames], out[2 * kFrames], silence[2 * kFrames];
+  ParameterChanges changes;
+  ProcessSetup setup;
+  int sampleSize, i, changed;
+  MakeSignal(in, 7);
+  for (sampleSize = 0; sampleSize < 2; ++sampleSize)
+  {
+    setup.processMode = 0;
+    setup.symbolicSampleSize = sampleSize;
+    setup.maxSamplesPerBlock = kFrames;
+    setup.sampleRate = 44100.0;
+    CHECK(processor->vtbl->setupProcessing(processor, &setup) == kResultOk);
+    CHECK(component->vtbl->setActive(component, 1) == kResultOk);
+
+    /* Bypass (last point counts) and DryWet 0 give the input back exactly. */
+    InitChanges(&changes);
+    AddChange(&changes, 0x62706173, 0.1);
+    AddChange(&changes, 0x62706173, 0.9);
+    ProcessBlock(processor, sampleSize, in, out, &changes);
+    CHECK(SameSamples(in, out));
+    CHECK(controller->vtbl->getParamNormalized(controller, 0x62706173) == 1.0);
+    InitChanges(&changes);
+    AddChange(&changes, 0x62706173, 0.0);
+    AddChange(&changes, 1, 0.0);
+    ProcessBlock(processor, sampleSize, in, out, &changes);
+    CHECK(SameSamples(in, out));
+    CHECK(controller->vtbl->getParamNormalized(controller, 1) == 0.0);
+
+    /* Silence gives silence; the effect changes a loud signal. */
+    InitChanges(&changes);
+    AddChange(&changes, 1, 1.0);
+    ProcessBlock(processor, sampleSize, silence, out, &changes);
+    CHECK(SameSamples(silence, out));
+    for (i = 0; i < 20; ++i)
+      ProcessBlock(processor, sampleSize, in, out, NULL);
+    changed = 0;
+    for (i = 0; i < 2 * kFrames; ++i)
+      changed += out[i] != in[i];
+    CHECK(changed > 0);
+    CHECK(component->vtbl->setActive(component, 0) == kResultOk);
+  }
+}
+
+/* Every parameter round-trips through the state of another instance. */
+static void CheckStateRoundTrip(PluginFactory3Object* factory, const unsigned char* cid,
+                                EditControllerObject* controller)
+{
+  static const uint32_t ids[] = {0, 1, 10, 11, 12, 13, 14, 15, 16, 17};
+  static const double values[] = {0.33, 0.71, 1.0, 0.0, 1.0, 0.0, 1.0, 0.0, 1.0, 1.0};
+  MemoryStream saved, again;
+  ComponentObject* other = NULL;
+  size_t i;
+  for (i = 0; i < sizeof ids / sizeof ids[0]; ++i)
+    controller->vtbl->setParamNormalized(controller, ids[i], values[i]);
+  InitStream(&saved, 4096);
+  CHECK(controller->vtbl->getState(controller, &saved) == kResultOk);
+  CHECK(factory->vtbl->createInstance(factory, (const char*)cid, kIComponentIID, (void**)&other) == kResultOk);
+  if (!other)
+    return;
+  CHECK(other->vtbl->initialize(other, &gHost) == kResultOk);
+  saved.position = 0;
+  CHECK(other->vtbl->setState(other, &saved) == kResultOk);
+  InitStream(&again, 4096);
+  CHECK(other->vtbl->getState(other, &again) == kResultOk);
+  CHECK(again.size == 148 && memcmp(again.bytes, saved.bytes, 148) == 0);
+
+  /* A short stream restores what arrived and reports the failure. */
+  saved.position = 0;
+  saved.size = 100;
+  CHECK(other->vtbl->setState(other, &saved) == kResultFalse);
+  other->vtbl->terminate(other);
+  CHECK(other->vtbl->release(other) == 0);
+}
+
 static int RunOnce(const char* path, int round)
 {
   HMODULE module = LoadLibraryA(path);
@@ -373,6 +572,8 @@ static int RunOnce(const char* path, int round)
     CheckBusesAndParameters(component, controller);
     CheckProcessingSetUp(processor, component);
     CheckState(component, controller);
+    CheckProcessing(processor, component, controller);
+    CheckStateRoundTrip(factory, cid, controller);
     CHECK(component->vtbl->terminate(component) == kResultOk);
     CHECK(controller->vtbl->getParameterCount(controller) == 0);
     CHECK(component->vtbl->initialize(component, &gHost) == kResultOk);  /* builds again */

@@ -243,6 +243,68 @@ typedef struct
 
 void InitStream(MemoryStream* stream, int32_t capacity);
 
+#pragma pack(push, 8)
+typedef struct
+{
+  int32_t numChannels;
+  uint64_t silenceFlags;
+  void** channelBuffers; /* float** or double** */
+} AudioBusBuffers;
+
+typedef struct
+{
+  int32_t processMode;
+  int32_t symbolicSampleSize;
+  int32_t numSamples;
+  int32_t numInputs;
+  int32_t numOutputs;
+  AudioBusBuffers* inputs;
+  AudioBusBuffers* outputs;
+  void* inputParameterChanges;
+  void* outputParameterChanges;
+  void* inputEvents;
+  void* outputEvents;
+  void* processContext;
+} ProcessData;
+#pragma pack(pop)
+
+typedef char AudioBusBuffersSize[sizeof(AudioBusBuffers) == 24 ? 1 : -1];
+typedef char ProcessDataSize[sizeof(ProcessData) == (sizeof(void*) == 8 ? 80 : 48) ? 1 : -1];
+
+/* One parameter queue with points, and the changes that hold up to 4. */
+typedef struct
+{
+  FUNKNOWN_SLOTS;
+  uint32_t(STDCALL* getParameterId)(void* self);
+  int32_t(STDCALL* getPointCount)(void* self);
+  int32_t(STDCALL* getPoint)(void* self, int32_t index, int32_t* offset, double* value);
+  int32_t(STDCALL* addPoint)(void* self, int32_t offset, double value, int32_t* index);
+} ParamValueQueueVtbl;
+typedef struct
+{
+  const ParamValueQueueVtbl* vtbl;
+  uint32_t id;
+  int32_t count;
+  double points[4];
+} ValueQueue;
+
+typedef struct
+{
+  FUNKNOWN_SLOTS;
+  int32_t(STDCALL* getParameterCount)(void* self);
+  void*(STDCALL* getParameterData)(void* self, int32_t index);
+  void*(STDCALL* addParameterData)(void* self, const uint32_t* id, int32_t* index);
+} ParameterChangesVtbl;
+typedef struct
+{
+  const ParameterChangesVtbl* vtbl;
+  int32_t count;
+  ValueQueue queues[4];
+} ParameterChanges;
+
+void InitChanges(ParameterChanges* changes);
+void AddChange(ParameterChanges* changes, uint32_t id, double value);
+
 typedef unsigned char(STDCALL* InitDllFn)(void); /* C++ bool */
 typedef unsigned char(STDCALL* ExitDllFn)(void);
 typedef FUnknownObject*(STDCALL* GetPluginFactoryFn)(void);
