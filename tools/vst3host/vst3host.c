@@ -4,7 +4,9 @@
  * that a wrong slot, identifier, layout or calling convention in the module
  * shows up here as a failure instead of cancelling out.
  *
- * usage: vst3host MODULE.vst3   (prints "N passed, M failed") */
+ * usage: vst3host MODULE.vst3   (prints "N passed, M failed")
+ *        vst3host --render [--block N] [--double] MODULE.vst3 IN.wav OUT.wav
+ *        (processes a WAV file through the module, writes 32-bit float) */
 
 #include <windows.h>
 
@@ -14,6 +16,7 @@
 #include <string.h>
 
 #include "vst3host.h"
+#include "wav.h"
 
 static int gPassed, gFailed;
 
@@ -597,8 +600,129 @@ static int RunOnce(const char* path, int round)
   return 0;
 }
 
+/* Processes a whole file through the module, in blocks, as a host would. */
+static int Render(const char* path, const char* inPath, const char* outPath, int block, int sampleSize)
+{
+  static const unsigned char cid[16] = {0x0D, 0xE7, 0xAE, 0xF2, 0xDE, 0x00, 0x4E, 0x4F,
+                                        'Z',  'v',  'l',  'r',  'Z',  'v',  'L',  'P'};
+  WavAudio in, out;
+  char error[128];
+  HMODULE module;
+  GetPluginFactoryFn getFactory;
+  FUnknownObject* factoryUnknown;
+  PluginFactory3Object* factory;
+  ComponentObject* component = NULL;
+  AudioProcessorObject* processor;
+  ProcessSetup setup;
+  float *ins[2], *outs[2];
+  long start;
+  int c;
+
+  if (WavRead(inPath, &in, error))
+  {
+    fprintf(stderr, "vst3host: %s\n", error);
+    return 1;
+  }
+  module = LoadLibraryA(path);
+  getFactory = module ? (GetPluginFactoryFn)(void (*)(void))GetProcAddress(module, "GetPluginFactory") : NULL;
+  factoryUnknown = getFactory ? getFactory() : NULL;
+  factory = factoryUnknown ? (PluginFactory3Object*)Query(factoryUnknown, kIPluginFactory3IID) : NULL;
+  if (!factory ||
+      factory->vtbl->createInstance(factory, (const char*)cid, kIComponentIID, (void**)&component) != kResultOk)
+  {
+    fprintf(stderr, "vst3host: cannot create an instance from %s\n", path);
+    return 1;
+  }
+  processor = (AudioProcessorObject*)Query(component, kIAudioProcessorIID);
+  component->vtbl->initialize(component, &gHost);
+  setup.processMode = 2; /* offline */
+  setup.symbolicSampleSize = sampleSize;
+  setup.maxSamplesPerBlock = block;
+  setup.sampleRate = in.sampleRate;
+  if (processor->vtbl->setupProcessing(processor, &setup) != kResultOk)
+  {
+    fprintf(stderr, "vst3host: set-up refused\n");
+    return 1;
+  }
+  component->vtbl->setActive(component, 1);
+
+  out = in;
+  out.samples = (float*)calloc((size_t)(in.frames * in.channels + 1), sizeof(float));
+  for (c = 0; c < 2; ++c)
+  {
+    ins[c] = (float*)calloc((size_t)block, sizeof(double));
+    outs[c] = (float*)calloc((size_t)block, sizeof(double));
+  }
+  for (start = 0; start < in.frames; start += block)
+  {
+    int frames = (int)(in.frames - start < block ? in.frames - start : block), f;
+    AudioBusBuffers input, output;
+    ProcessData data;
+    for (c = 0; c < in.channels; ++c)
+      for (f = 0; f < frames; ++f)
+      {
+        float sample = in.samples[(start + f) * in.channels + c];
+        if (sampleSize)
+          ((double*)ins[c])[f] = sample;
+        else
+          ins[c][f] = sample;
+      }
+    memset(&input, 0, sizeof input);
+    memset(&output, 0, sizeof output);
+    memset(&data, 0, sizeof data);
+    input.numChannels = in.channels;
+    output.numChannels = 2;
+    input.channelBuffers = (void**)ins;
+    output.channelBuffers = (void**)outs;
+    data.processMode = 2;
+    data.symbolicSampleSize = sampleSize;
+    data.numSamples = frames;
+    data.numInputs = data.numOutputs = 1;
+    data.inputs = &input;
+    data.outputs = &output;
+    processor->vtbl->process(processor, &data);
+    for (c = 0; c < in.channels; ++c)
+      for (f = 0; f < frames; ++f)
+        out.samples[(start + f) * in.channels + c] = sampleSize ? (float)((double*)outs[c])[f] : outs[c][f];
+  }
+  component->vtbl->setActive(component, 0);
+  component->vtbl->terminate(component);
+  Release(processor);
+  Release(component);
+  Release(factory);
+  Release(factoryUnknown);
+  FreeLibrary(module);
+  if (WavWrite(outPath, &out))
+  {
+    fprintf(stderr, "vst3host: cannot write %s\n", outPath);
+    return 1;
+  }
+  fprintf(stderr, "vst3host: rendered %ld frames in blocks of %d (%d-bit)\n", in.frames, block,
+          sampleSize ? 64 : 32);
+  return 0;
+}
+
 int main(int argc, char** argv)
 {
+  if (argc >= 2 && strcmp(argv[1], "--render") == 0)
+  {
+    int block = 512, sampleSize = 0, i = 2;
+    for (; i < argc && argv[i][0] == '-'; ++i)
+    {
+      if (strcmp(argv[i], "--block") == 0 && i + 1 < argc)
+        block = atoi(argv[++i]);
+      else if (strcmp(argv[i], "--double") == 0)
+        sampleSize = 1;
+      else
+        break;
+    }
+    if (argc - i != 3 || block < 1)
+    {
+      fprintf(stderr, "usage: vst3host --render [--block N] [--double] MODULE.vst3 IN.wav OUT.wav\n");
+      return 2;
+    }
+    return Render(argv[i], argv[i + 1], argv[i + 2], block, sampleSize);
+  }
   if (argc != 2)
   {
     fprintf(stderr, "usage: vst3host MODULE.vst3\n");

@@ -1,0 +1,60 @@
+// Renders a WAV file through the effect directly, on the offline wrapper,
+// with the same 32-bit glue and blocks a host's module render uses: the
+// reference a module's output must equal bit for bit.
+// Usage: render_direct [--block N] IN.wav OUT.wav
+
+#include "ZelvarLispera.h"
+#include "wav.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+int main(int argc, char** argv)
+{
+  int block = 512, i = 1;
+  if (argc >= 3 && std::strcmp(argv[1], "--block") == 0)
+  {
+    block = std::atoi(argv[2]);
+    i = 3;
+  }
+  if (argc - i != 2 || block < 1)
+  {
+    std::fprintf(stderr, "usage: render_direct [--block N] IN.wav OUT.wav\n");
+    return 2;
+  }
+  WavAudio in;
+  char error[128];
+  if (WavRead(argv[i], &in, error))
+  {
+    std::fprintf(stderr, "render_direct: %s\n", error);
+    return 1;
+  }
+  if (!std::freopen("NUL", "w", stdout))  // the glue's binding trace
+    std::fprintf(stderr, "render_direct: standard output stays open\n");
+
+  ZelvarLispera plug{IPlugInstanceInfo()};
+  plug.SetUpProcessing(in.sampleRate, block);
+  WavAudio out = in;
+  std::vector<float> samples(in.frames * in.channels);
+  out.samples = samples.data();
+  std::vector<float> inputs[2] = {std::vector<float>(block), std::vector<float>(block)};
+  std::vector<float> outputs[2] = {std::vector<float>(block), std::vector<float>(block)};
+  for (long start = 0; start < in.frames; start += block)
+  {
+    const int frames = static_cast<int>(in.frames - start < block ? in.frames - start : block);
+    for (int c = 0; c < in.channels; ++c)
+      for (int f = 0; f < frames; ++f)
+        inputs[c][f] = in.samples[(start + f) * in.channels + c];
+    float* ins[2] = {inputs[0].data(), inputs[1].data()};
+    float* outs[2] = {outputs[0].data(), outputs[1].data()};
+    plug.ProcessBlock(ins, outs, frames, in.channels);
+    for (int c = 0; c < in.channels; ++c)
+      for (int f = 0; f < frames; ++f)
+        samples[(start + f) * in.channels + c] = outputs[c][f];
+  }
+  const int status = WavWrite(argv[i + 1], &out);
+  WavFree(&in);
+  return status;
+}
