@@ -523,6 +523,111 @@ static void CheckStateRoundTrip(PluginFactory3Object* factory, const unsigned ch
   CHECK(other->vtbl->release(other) == 0);
 }
 
+/* ---- stress: an audio thread against state and parameter calls ------------ */
+
+typedef struct
+{
+  AudioProcessorObject* processor;
+  volatile LONG stop;
+  volatile LONG blocks;
+  volatile LONG nonFinite;
+} AudioThread;
+
+static void AudioBlock(AudioThread* audio, unsigned seed)
+{
+  static double in[2 * kFrames], out[2 * kFrames];
+  int i;
+  MakeSignal(in, seed);
+  ProcessBlock(audio->processor, 0, in, out, NULL);
+  for (i = 0; i < 2 * kFrames; ++i)
+    if (!(out[i] == out[i]) || out[i] > 1e30 || out[i] < -1e30)
+      InterlockedIncrement(&audio->nonFinite);
+  InterlockedIncrement(&audio->blocks);
+}
+
+static DWORD WINAPI AudioThreadMain(void* context)
+{
+  AudioThread* audio = (AudioThread*)context;
+  unsigned seed = 1;
+  while (!audio->stop)
+    AudioBlock(audio, seed++);
+  return 0;
+}
+
+/* Threads cannot be started where the 32-bit tests run through qemu-user:
+ * there the audio blocks interleave with the control calls on one thread. */
+static int ThreadsAvailable(void)
+{
+  const char* value = getenv("ZL_NO_THREADS");
+  return !(value && value[0] == '1');
+}
+
+static void CheckStress(AudioProcessorObject* processor, ComponentObject* component,
+                        EditControllerObject* controller)
+{
+  enum
+  {
+    kStates = 4,
+    kRounds = 300
+  };
+  static MemoryStream states[kStates];
+  AudioThread audio;
+  HANDLE thread = NULL;
+  ProcessSetup setup;
+  int k, mismatches = 0, threaded = ThreadsAvailable();
+
+  /* Four distinct states, made through the controller. */
+  for (k = 0; k < kStates; ++k)
+  {
+    controller->vtbl->setParamNormalized(controller, 0, 0.2 * k + 0.1);
+    controller->vtbl->setParamNormalized(controller, 1, 1.0 - 0.25 * k);
+    controller->vtbl->setParamNormalized(controller, 11, k & 1);
+    InitStream(&states[k], 4096);
+    CHECK(controller->vtbl->getState(controller, &states[k]) == kResultOk);
+  }
+  setup.processMode = 0;
+  setup.symbolicSampleSize = 0;
+  setup.maxSamplesPerBlock = kFrames;
+  setup.sampleRate = 48000.0;
+  CHECK(processor->vtbl->setupProcessing(processor, &setup) == kResultOk);
+  component->vtbl->setActive(component, 1);
+
+  memset(&audio, 0, sizeof audio);
+  audio.processor = processor;
+  if (threaded)
+    thread = CreateThread(NULL, 0, AudioThreadMain, &audio, 0, NULL);
+  CHECK(!threaded || thread != NULL);
+  /* At least kRounds rounds, and on until the audio thread has run a good
+   * number of blocks against them (bounded, so a stuck thread fails). */
+  for (k = 0; k < kRounds || (threaded && audio.blocks < 200 && k < 2000000); ++k)
+  {
+    MemoryStream* written = &states[k % kStates];
+    MemoryStream readBack;
+    written->position = 0;
+    if (controller->vtbl->setState(controller, written) != kResultOk)
+      ++mismatches;
+    if (!threaded)
+      AudioBlock(&audio, (unsigned)k);
+    InitStream(&readBack, 4096);
+    if (component->vtbl->getState(component, &readBack) != kResultOk || readBack.size != written->size ||
+        memcmp(readBack.bytes, written->bytes, (size_t)written->size) != 0)
+      ++mismatches;
+    controller->vtbl->getParamNormalized(controller, (uint32_t)(k % 18));
+  }
+  audio.stop = 1;
+  if (thread)
+  {
+    CHECK(WaitForSingleObject(thread, 60000) == WAIT_OBJECT_0);  /* no deadlock */
+    CloseHandle(thread);
+  }
+  CHECK(mismatches == 0);
+  CHECK(audio.blocks > 0);
+  CHECK(audio.nonFinite == 0);
+  component->vtbl->setActive(component, 0);
+  printf("stress: %d state rounds against %ld audio blocks (%s)\n", k, (long)audio.blocks,
+         threaded ? "two threads" : "one thread");
+}
+
 static int RunOnce(const char* path, int round)
 {
   HMODULE module = LoadLibraryA(path);
@@ -577,6 +682,7 @@ static int RunOnce(const char* path, int round)
     CheckState(component, controller);
     CheckProcessing(processor, component, controller);
     CheckStateRoundTrip(factory, cid, controller);
+    CheckStress(processor, component, controller);
     CHECK(component->vtbl->terminate(component) == kResultOk);
     CHECK(controller->vtbl->getParameterCount(controller) == 0);
     CHECK(component->vtbl->initialize(component, &gHost) == kResultOk);  /* builds again */
