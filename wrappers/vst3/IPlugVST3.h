@@ -111,6 +111,7 @@ private:
   void BuildParameters();
   Steinberg::Vst::UnitID UnitOfGroup(const char* group);
   void ApplyParameterChanges(Steinberg::Vst::IParameterChanges* changes);
+  void ApplyNoteEvents(Steinberg::Vst::IEventList* events);
   void BindBuses32(Steinberg::Vst::ProcessData& data);
   void BindBuses64(Steinberg::Vst::ProcessData& data);
   void ConnectInputs(Steinberg::Vst::ProcessData& data);

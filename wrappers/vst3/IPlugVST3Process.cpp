@@ -15,6 +15,7 @@ tresult PLUGIN_API IPlugVST3::process(ProcessData& data)
   if (data.processContext)
     mProcessContext = *data.processContext;
   ApplyParameterChanges(data.inputParameterChanges);
+  ApplyNoteEvents(data.inputEvents);
 
   // Every block starts from no connection, each slot on its own scratch, so
   // that no host pointer of an earlier block is ever used again.
@@ -80,6 +81,46 @@ void IPlugVST3::ApplyParameterChanges(IParameterChanges* changes)
       GetParam(id)->SetFromNormalized(value);
       ParamChanged(id, false);
     }
+    else if (id >= NParams() && DoesMIDI())
+    {
+      IMidiEvent controller;
+      controller.status = 0xB0;
+      controller.data1 = static_cast<unsigned char>(id - NParams());
+      controller.data2 = static_cast<unsigned char>(value * 127.0);
+      MidiEventIn(&controller);
+    }
+  }
+}
+
+void IPlugVST3::ApplyNoteEvents(IEventList* events)
+{
+  if (!events || !DoesMIDI())
+    return;
+  const int32 count = events->getEventCount();
+  for (int32 i = 0; i < count; ++i)
+  {
+    Event event;
+    if (events->getEvent(i, event) != kResultOk)
+      continue;
+    IMidiEvent message;
+    message.offset = event.sampleOffset;
+    if (event.type == Event::kNoteOnEvent)
+    {
+      message.status = static_cast<unsigned char>(0x90 | (event.noteOn.channel & 0x0F));
+      message.data1 = static_cast<unsigned char>(event.noteOn.pitch);
+      message.data2 = static_cast<unsigned char>(event.noteOn.velocity * 127.0f);
+    }
+    else if (event.type == Event::kNoteOffEvent)
+    {
+      message.status = static_cast<unsigned char>(0x80 | (event.noteOff.channel & 0x0F));
+      message.data1 = static_cast<unsigned char>(event.noteOff.pitch);
+      message.data2 = 0;
+    }
+    else
+    {
+      continue;
+    }
+    MidiEventIn(&message);
   }
 }
 

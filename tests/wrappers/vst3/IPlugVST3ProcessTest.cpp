@@ -153,6 +153,41 @@ TEST_F(Vst3Process, InputThatIsNoLongerConnectedReadsSilence)
     ASSERT_EQ(second->scratch.Get()[f], 0.0) << f;
 }
 
+TEST_F(Vst3Process, TransportComesFromTheLastContext)
+{
+  SetUpPlug(kSample32);
+  TransportInfo before;
+  plug->GetTransportInfo(&before);
+  EXPECT_EQ(before.tempo, 0.0);
+  ProcessContext context = {};
+  context.state = ProcessContext::kPlaying | ProcessContext::kCycleActive;
+  context.projectTimeSamples = (1LL << 32) + 77;
+  context.projectTimeMusic = 12.5;
+  context.barPositionMusic = 12.0;
+  context.cycleStartMusic = 8.0;
+  context.cycleEndMusic = 16.0;
+  context.tempo = 96.0;
+  context.timeSigNumerator = 6;
+  context.timeSigDenominator = 8;
+  ProcessData data = {};
+  data.processContext = &context;
+  plug->process(data);
+  EXPECT_EQ(plug->GetSamplePosition(), 77.0) << "the low 32 bits";
+  EXPECT_EQ(plug->GetHostTempo(), 96.0);
+  int numerator = 0, denominator = 0;
+  plug->GetHostTimeSignature(&numerator, &denominator);
+  EXPECT_EQ(numerator, 6);
+  EXPECT_EQ(denominator, 8);
+  TransportInfo info;
+  plug->GetTransportInfo(&info);
+  EXPECT_EQ(info.samplePosition, static_cast<double>((1LL << 32) + 77));
+  EXPECT_EQ(info.musicalPosition, 12.5);
+  EXPECT_EQ(info.lastBarPosition, 12.0);
+  EXPECT_EQ(info.cycleEnd, 16.0);
+  EXPECT_TRUE(info.playing);
+  EXPECT_TRUE(info.cycling);
+}
+
 TEST_F(Vst3Process, InPlace64BitBuffersMatchSeparateOnes)
 {
   SetUpPlug(kSample64);
