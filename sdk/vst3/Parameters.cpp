@@ -79,20 +79,6 @@ RangeParameter::RangeParameter(const char* title, ParamID id, const char* units,
   mInfo.defaultNormalizedValue = mValue = toNormalized(defaultPlain);
 }
 
-void RangeParameter::toString(ParamValue normalized, String128 string) const
-{
-  FormatNumber(toPlain(normalized), mPrecision, string);
-}
-
-bool RangeParameter::fromString(const TChar* string, ParamValue& normalized) const
-{
-  double plain;
-  if (!ParseNumber(string, &plain))
-    return false;
-  normalized = toNormalized(plain);
-  return true;
-}
-
 ParamValue RangeParameter::toPlain(ParamValue normalized) const
 {
   if (mInfo.stepCount > 1)

@@ -11,7 +11,8 @@ namespace Steinberg
 namespace Vst
 {
 // A host-visible parameter: its description and normalised value. The
-// plain value is the normalised one unless a derived class maps it.
+// plain value is the normalised one unless a derived class maps it; texts
+// are the plain value's, read and written through that mapping.
 class Parameter
 {
 public:
@@ -43,8 +44,6 @@ public:
   RangeParameter(const char* title, ParamID id, const char* units, ParamValue minPlain, ParamValue maxPlain,
                  ParamValue defaultPlain, int32 stepCount, int32 flags, UnitID unitId);
 
-  void toString(ParamValue normalized, String128 string) const override;
-  bool fromString(const TChar* string, ParamValue& normalized) const override;
   ParamValue toPlain(ParamValue normalized) const override;
   ParamValue toNormalized(ParamValue plain) const override;
 
