@@ -74,6 +74,15 @@ TEST(IPlugVST3, ParameterTable)
   EXPECT_EQ(instance.controller()->getParameterInfo(12, info), kResultFalse);
   EXPECT_EQ(instance.controller()->normalizedParamToPlain(0, 0.5), 50.0);
   EXPECT_EQ(instance.controller()->normalizedParamToPlain(10, 1.0), 1.0);
+
+  ParamValue value = -1.0;
+  char16 twentyFive[] = {'2', '5', 0}, on[] = {'o', 'n', 0}, junk[] = {'x', 0};
+  ASSERT_EQ(instance.controller()->getParamValueByString(0, twentyFive, value), kResultOk);
+  EXPECT_EQ(value, 0.25);
+  ASSERT_EQ(instance.controller()->getParamValueByString(12, on, value), kResultOk);
+  EXPECT_EQ(value, 1.0);
+  EXPECT_EQ(instance.controller()->getParamValueByString(0, junk, value), kResultFalse);
+  EXPECT_EQ(instance.controller()->getParamValueByString(5, twentyFive, value), kResultFalse);
   instance.component()->terminate();
 }
 
