@@ -13,15 +13,6 @@ void CopyText(char* destination, const char* text)
   std::snprintf(destination, kParameterTextLength, "%s", text ? text : "");
 }
 
-// Truncation toward zero that stays defined for values outside the int
-// range and for NaN.
-int TruncateToInt(double v)
-{
-  if (!(v > -2147483648.0))
-    return v != v ? 0 : -2147483647 - 1;
-  return v < 2147483647.0 ? static_cast<int>(v) : 2147483647;
-}
-
 int PrecisionOfStep(double step)
 {
   int precision = 0;
@@ -29,6 +20,13 @@ int PrecisionOfStep(double step)
     ++precision;
   return precision;
 }
+}
+
+int TruncateToInt(double v)
+{
+  if (!(v > -2147483648.0))
+    return v != v ? 0 : -2147483647 - 1;
+  return v < 2147483647.0 ? static_cast<int>(v) : 2147483647;
 }
 
 void IPlugParameter::SetupDouble(const char* name, double defaultValue, double min, double max,

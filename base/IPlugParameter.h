@@ -19,6 +19,10 @@ struct ParameterDisplayText
   char text[kParameterTextLength];
 };
 
+// Truncation toward zero that saturates outside the int range and gives 0
+// for NaN, for display texts of any value.
+int TruncateToInt(double value);
+
 // One automatable parameter in real units, with its mapping to and from the
 // normalised range 0..1 that hosts and controls speak:
 // normalised = ((value - min) / (max - min)) ^ (1 / shape).

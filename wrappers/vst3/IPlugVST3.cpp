@@ -159,7 +159,7 @@ void IPlugVST3::BuildParameters()
     const IPlugParameter* param = GetParam(i);
     const UnitID unit = UnitOfGroup(param->Group());
     const char* units = param->Label();
-    const int truncated = static_cast<int>(param->Value());
+    const int truncated = TruncateToInt(param->Value());
     for (int t = 0; t < param->DisplayTextCount(); ++t)
       if (param->DisplayTextAt(t)->value == truncated)
       {

@@ -90,7 +90,7 @@ tresult PLUGIN_API IPlugVST3::getParamStringByValue(ParamID id, ParamValue x, St
   const IPlugParameter* param = GetParam(static_cast<int>(id));
   double plain = param->Min() + (param->Max() - param->Min()) * std::pow(x, param->Shape());
   char text[kParameterTextLength] = {};
-  const double truncated = std::trunc(plain);
+  const int truncated = TruncateToInt(plain);
   for (int t = 0; t < param->DisplayTextCount(); ++t)
   {
     const ParameterDisplayText* entry = param->DisplayTextAt(t);
@@ -108,8 +108,7 @@ tresult PLUGIN_API IPlugVST3::getParamStringByValue(ParamID id, ParamValue x, St
     if (param->Precision())
       std::snprintf(text, sizeof text, "%.*f", param->Precision(), plain);
     else
-      std::snprintf(text, sizeof text, "%d",
-                    std::isfinite(plain) && std::fabs(plain) < 2147483647.0 ? static_cast<int>(plain) : 0);
+      std::snprintf(text, sizeof text, "%d", TruncateToInt(plain));
   }
   WidenText(string, 128, text);
   return kResultOk;

@@ -249,6 +249,7 @@ TEST(IPlugVST3, ParameterTextsAndNormalisedValues)
   ASSERT_EQ(instance.controller()->getParamStringByValue(0, 0.5, text), kResultOk);
   EXPECT_EQ(Narrow(text), "50");
   ASSERT_EQ(instance.controller()->getParamStringByValue(0, 1e300, text), kResultOk);
+  EXPECT_EQ(Narrow(text), "2147483647");
   EXPECT_EQ(instance.controller()->getParamStringByValue(kBypassParamId, 0.0, text), kResultFalse);
   EXPECT_EQ(instance.controller()->getParamStringByValue(kPresetParamId, 0.0, text), kResultFalse);
 
