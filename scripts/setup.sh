@@ -7,7 +7,7 @@ repo=$(cd "$(dirname "$0")/.." && pwd)
 deps="$repo/.deps"
 
 native_packages=(g++ cmake ninja-build googletest libgtest-dev libbenchmark-dev
-  libpng-dev zlib1g-dev libsndfile1-dev clang-14 libclang-rt-14-dev
+  libpng-dev zlib1g-dev libsndfile1-dev pkg-config clang-14 libclang-rt-14-dev
   espeak-ng sox dpkg-dev fonts-liberation)
 cross_packages=(g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
   libz-mingw-w64-dev wine wine64 wine32:i386)
