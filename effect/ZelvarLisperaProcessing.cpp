@@ -29,9 +29,9 @@ void ZelvarLispera::DesignBands(double sampleRate)
   const double coefficient = EnvelopeCoefficient(sampleRate);
   for (int band = 0; band < kBands; ++band)
   {
-    const DeEsserBand& spec = kDeEsserBands[band];
+    const DeEsserBand& settings = kDeEsserBands[band];
     // A centre at or above half the rate gives an unstable filter.
-    const bool available = spec.centreHz < sampleRate * 0.5;
+    const bool available = settings.centreHz < sampleRate * 0.5;
     if (available && !mBandAvailable[band])
     {
       mBandFilters[band].ClearState();
@@ -39,7 +39,7 @@ void ZelvarLispera::DesignBands(double sampleRate)
     }
     mBandAvailable[band] = available;
     if (available)
-      DesignBandPass(&mBandFilters[band], spec.centreHz / sampleRate, spec.q);
+      DesignBandPass(&mBandFilters[band], settings.centreHz / sampleRate, settings.q);
     mBandEnvelopes[band].attack = mBandEnvelopes[band].release = coefficient;
   }
   mWideBand.attack = mWideBand.release = coefficient;
