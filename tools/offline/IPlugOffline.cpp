@@ -35,6 +35,24 @@ void IPlugOffline::ProcessBlock(float** inputs, float** outputs, int nFrames, in
     RenderBuffers(nFrames);
 }
 
+void IPlugOffline::ProcessInterleaved(const float* input, float* output, int nFrames, int nChannels)
+{
+  if (nFrames <= 0 || nChannels < 1 || nChannels > 2)
+    return;
+  for (std::vector<float>& channel : mPlanar)
+    if (static_cast<int>(channel.size()) < nFrames)
+      channel.resize(nFrames);
+  float* inputs[2] = {mPlanar[0].data(), mPlanar[1].data()};
+  float* outputs[2] = {mPlanar[2].data(), mPlanar[3].data()};
+  for (int c = 0; c < nChannels; ++c)
+    for (int f = 0; f < nFrames; ++f)
+      inputs[c][f] = input[f * nChannels + c];
+  ProcessBlock(inputs, outputs, nFrames, nChannels);
+  for (int c = 0; c < nChannels; ++c)
+    for (int f = 0; f < nFrames; ++f)
+      output[f * nChannels + c] = outputs[c][f];
+}
+
 void IPlugOffline::BeginHostEdit(int paramIdx) { mHostEdits.push_back({HostEdit::kBegin, paramIdx, 0.0}); }
 
 void IPlugOffline::SendHostEditValue(int paramIdx, double normalizedValue)

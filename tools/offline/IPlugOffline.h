@@ -41,6 +41,9 @@ public:
   // One block of 32-bit audio through the processing glue, with the first
   // nChannels inputs and outputs connected (all when negative).
   void ProcessBlock(float** inputs, float** outputs, int nFrames, int nChannels = -1);
+  // The same for a block of interleaved frames of nChannels (1 or 2), as
+  // audio files hold them; input and output may be the same buffer.
+  void ProcessInterleaved(const float* input, float* output, int nFrames, int nChannels);
 
   void BeginHostEdit(int paramIdx) override;
   void SendHostEditValue(int paramIdx, double normalizedValue) override;
@@ -58,6 +61,7 @@ public:
 
 private:
   std::vector<HostEdit> mHostEdits;
+  std::vector<float> mPlanar[4];
 };
 
 using IPlug = IPlugOffline;

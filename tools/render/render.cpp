@@ -159,8 +159,6 @@ int main(int argc, char** argv)
 
   const int block = options.blockSize;
   std::vector<float> interleaved(static_cast<size_t>(block) * channels);
-  std::vector<float> inputs[2] = {std::vector<float>(block), std::vector<float>(block)};
-  std::vector<float> outputs[2] = {std::vector<float>(block), std::vector<float>(block)};
   long long blockIndex = 0;
   int status = 0;
   for (;;)
@@ -168,15 +166,7 @@ int main(int argc, char** argv)
     const sf_count_t frames = sf_readf_float(in, interleaved.data(), block);
     if (frames <= 0)
       break;
-    for (sf_count_t f = 0; f < frames; ++f)
-      for (int c = 0; c < channels; ++c)
-        inputs[c][f] = interleaved[f * channels + c];
-    float* in2[2] = {inputs[0].data(), inputs[1].data()};
-    float* out2[2] = {outputs[0].data(), outputs[1].data()};
-    plug.ProcessBlock(in2, out2, static_cast<int>(frames), channels);
-    for (sf_count_t f = 0; f < frames; ++f)
-      for (int c = 0; c < channels; ++c)
-        interleaved[f * channels + c] = outputs[c][f];
+    plug.ProcessInterleaved(interleaved.data(), interleaved.data(), static_cast<int>(frames), channels);
     if (sf_writef_float(out, interleaved.data(), frames) != frames)
     {
       std::fprintf(stderr, "render: cannot write %s\n", options.outPath);

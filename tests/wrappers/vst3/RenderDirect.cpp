@@ -39,20 +39,11 @@ int main(int argc, char** argv)
   WavAudio out = in;
   std::vector<float> samples(in.frames * in.channels);
   out.samples = samples.data();
-  std::vector<float> inputs[2] = {std::vector<float>(block), std::vector<float>(block)};
-  std::vector<float> outputs[2] = {std::vector<float>(block), std::vector<float>(block)};
   for (long start = 0; start < in.frames; start += block)
   {
     const int frames = static_cast<int>(in.frames - start < block ? in.frames - start : block);
-    for (int c = 0; c < in.channels; ++c)
-      for (int f = 0; f < frames; ++f)
-        inputs[c][f] = in.samples[(start + f) * in.channels + c];
-    float* ins[2] = {inputs[0].data(), inputs[1].data()};
-    float* outs[2] = {outputs[0].data(), outputs[1].data()};
-    plug.ProcessBlock(ins, outs, frames, in.channels);
-    for (int c = 0; c < in.channels; ++c)
-      for (int f = 0; f < frames; ++f)
-        samples[(start + f) * in.channels + c] = outputs[c][f];
+    plug.ProcessInterleaved(in.samples + start * in.channels, samples.data() + start * in.channels, frames,
+                            in.channels);
   }
   const int status = WavWrite(argv[i + 1], &out);
   WavFree(&in);
