@@ -8,7 +8,6 @@ ZelvarLispera::ZelvarLispera(IPlugInstanceInfo instanceInfo)
 {
   for (int band = 0; band < kBands; ++band)
   {
-    mBandLights[band] = -1;
     mBandEnabled[band] = kDeEsserBands[band].enabledByDefault;
     mBandAvailable[band] = true;
   }

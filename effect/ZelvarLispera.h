@@ -58,9 +58,7 @@ private:
   void StoreLanes(const DeEsserLanes& lanes);
   void RepairStateAfterBlock();
 
-  int mBandLights[kBands];
   bool mBandEnabled[kBands];
-  int mMeter = -1;
   BiquadCascade mBandFilters[kBands]{{1, 1}, {1, 1}, {1, 1}, {1, 1},
                                      {1, 1}, {1, 1}, {1, 1}, {1, 1}};
   Envelope mBandEnvelopes[kBands];
