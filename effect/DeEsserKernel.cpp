@@ -66,10 +66,12 @@ double ProcessBlock(DeEsserLanes* lanes, const DeEsserBlock& block)
   const double* in0 = block.in0;
   const double* in1 = block.in1;
   unsigned followMask = 0, filterMask = 0;
-  for (int band = 0; band < kBands; ++band)
+  int laneOfBand[kBands];
+  for (int lane = 0; lane < kBands; ++lane)
   {
-    followMask |= (lanes->follows[band] & 1u) << band;
-    filterMask |= (lanes->filtered[band] & 1u) << band;
+    followMask |= (lanes->follows[lane] & 1u) << lane;
+    filterMask |= (lanes->filtered[lane] & 1u) << lane;
+    laneOfBand[lanes->band[lane]] = lane;
   }
   // Per vector: both lanes filtered (3), neither (0) or one of them.
   unsigned filteredLanes[kVectors];
@@ -93,18 +95,16 @@ double ProcessBlock(DeEsserLanes* lanes, const DeEsserBlock& block)
     for (int v = 0; v < kVectors; ++v)
     {
       const int o = v * kLanes;
-      const Vec w = ((w1[v] * Load(lanes->c1 + o) + d) + w2[v] * Load(lanes->c2 + o)) + antiDenormal;
-      const Vec y = kNoB1 ? w * Load(lanes->b0 + o) + w2[v] * Load(lanes->b2 + o)
-                          : (w * Load(lanes->b0 + o) + w1[v] * Load(lanes->b1 + o)) + w2[v] * Load(lanes->b2 + o);
-      w2[v] = w1[v];
-      w1[v] = w;
-      Vec a;
-      if (filteredLanes[v] == 3u)
-        a = Magnitude(y);
-      else if (filteredLanes[v] == 0u)
-        a = magnitude;
-      else
-        a = Select(LoadMask(lanes->filtered + o), Magnitude(y), magnitude);
+      Vec a = magnitude;
+      if (filteredLanes[v] != 0u)
+      {
+        const Vec w = ((w1[v] * Load(lanes->c1 + o) + d) + w2[v] * Load(lanes->c2 + o)) + antiDenormal;
+        const Vec y = kNoB1 ? w * Load(lanes->b0 + o) + w2[v] * Load(lanes->b2 + o)
+                            : (w * Load(lanes->b0 + o) + w1[v] * Load(lanes->b1 + o)) + w2[v] * Load(lanes->b2 + o);
+        w2[v] = w1[v];
+        w1[v] = w;
+        a = filteredLanes[v] == 3u ? Magnitude(y) : Select(LoadMask(lanes->filtered + o), Magnitude(y), magnitude);
+      }
       if (kOneCoefficient)
         e[v] = (e[v] - a) * Load(lanes->attack + o) + a;
       else
@@ -134,7 +134,10 @@ double ProcessBlock(DeEsserLanes* lanes, const DeEsserBlock& block)
         // Adding +0.0 for a band without a hit leaves it exactly as it is
         // (it is never -0.0), and costs less than a mispredicted branch.
         for (int band = 0; band < kBands; ++band)
-          bandSum += (hitMask >> band & 1u) ? envelopes[band] : 0.0;
+        {
+          const int lane = laneOfBand[band];
+          bandSum += (hitMask >> lane & 1u) ? envelopes[lane] : 0.0;
+        }
         bandHits += __builtin_popcount(hitMask);
       }
       // With no band enabled there is no mean to compare: the gain stays 1.

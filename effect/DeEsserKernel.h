@@ -5,8 +5,11 @@ constexpr int kBands = 8;
 // The state one block of de-essing reads and advances: the eight band
 // filters (one channel, one stage each) and band envelopes laid out side by
 // side, one band per lane, and the wide-band envelope and gain computer.
+// band[lane] names the band a lane carries: the filtered bands first lets
+// whole registers skip the filter.
 struct alignas(32) DeEsserLanes
 {
+  int band[kBands];
   double c1[kBands], c2[kBands], b0[kBands], b1[kBands], b2[kBands];
   double w1[kBands], w2[kBands];
   double envelope[kBands], attack[kBands], release[kBands];

@@ -98,25 +98,32 @@ bool ZelvarLispera::GrowSilence(int nFrames)
   return true;
 }
 
+// The filtered bands take the first lanes, in band order, then the others.
 void ZelvarLispera::LoadLanes(DeEsserLanes* lanes) const
 {
-  for (int band = 0; band < kBands; ++band)
+  int lane = 0;
+  for (int filtered = 1; filtered >= 0; --filtered)
+    for (int band = 0; band < kBands; ++band)
+      if ((mBandEnabled[band] && mBandAvailable[band]) == (filtered == 1))
+        lanes->band[lane++] = band;
+  for (lane = 0; lane < kBands; ++lane)
   {
+    const int band = lanes->band[lane];
     const BiquadCascade& filter = mBandFilters[band];
     const BiquadCoefficients& k = filter.Coefficients(0);
-    lanes->c1[band] = k.c1;
-    lanes->c2[band] = k.c2;
-    lanes->b0[band] = k.b0;
-    lanes->b1[band] = k.b1;
-    lanes->b2[band] = k.b2;
+    lanes->c1[lane] = k.c1;
+    lanes->c2[lane] = k.c2;
+    lanes->b0[lane] = k.b0;
+    lanes->b1[lane] = k.b1;
+    lanes->b2[lane] = k.b2;
     const BiquadState& state = const_cast<BiquadCascade&>(filter).State(0, 0);
-    lanes->w1[band] = state.w1;
-    lanes->w2[band] = state.w2;
-    lanes->envelope[band] = mBandEnvelopes[band].value;
-    lanes->attack[band] = mBandEnvelopes[band].attack;
-    lanes->release[band] = mBandEnvelopes[band].release;
-    lanes->filtered[band] = mBandEnabled[band] && mBandAvailable[band] ? kAllBits : 0;
-    lanes->follows[band] = mBandAvailable[band] ? kAllBits : 0;
+    lanes->w1[lane] = state.w1;
+    lanes->w2[lane] = state.w2;
+    lanes->envelope[lane] = mBandEnvelopes[band].value;
+    lanes->attack[lane] = mBandEnvelopes[band].attack;
+    lanes->release[lane] = mBandEnvelopes[band].release;
+    lanes->filtered[lane] = mBandEnabled[band] && mBandAvailable[band] ? kAllBits : 0;
+    lanes->follows[lane] = mBandAvailable[band] ? kAllBits : 0;
   }
   lanes->wideEnvelope = mWideBand.value;
   lanes->wideAttack = mWideBand.attack;
@@ -128,12 +135,13 @@ void ZelvarLispera::LoadLanes(DeEsserLanes* lanes) const
 
 void ZelvarLispera::StoreLanes(const DeEsserLanes& lanes)
 {
-  for (int band = 0; band < kBands; ++band)
+  for (int lane = 0; lane < kBands; ++lane)
   {
+    const int band = lanes.band[lane];
     BiquadState& state = mBandFilters[band].State(0, 0);
-    state.w1 = lanes.w1[band];
-    state.w2 = lanes.w2[band];
-    mBandEnvelopes[band].value = lanes.envelope[band];
+    state.w1 = lanes.w1[lane];
+    state.w2 = lanes.w2[lane];
+    mBandEnvelopes[band].value = lanes.envelope[lane];
   }
   mWideBand.value = lanes.wideEnvelope;
 }

@@ -71,6 +71,7 @@ TEST(DeEsserKernel, GeneralPathsMatchThePlainRecursions)
   DeEsserLanes lanes = {};
   for (int b = 0; b < kBands; ++b)
   {
+    lanes.band[b] = b;
     const double r = 0.9 - 0.02 * b;  // stable resonators
     lanes.c1[b] = 2 * r * (0.5 - 0.05 * b);
     lanes.c2[b] = -r * r;
