@@ -33,9 +33,13 @@ void Check(int condition, const char* what, int line)
 
 /* ---- the host's own objects ---------------------------------------------- */
 
-static int32_t STDCALL HostQuery(void* self, const char* iid, void** obj)
+/* The host's objects live as long as the host: their reference counts are
+ * not kept, and a query answers FUnknown and the object's own interface. */
+static uint32_t STDCALL StaticAddRef(void* self) { (void)self; return 2; }
+static uint32_t STDCALL StaticRelease(void* self) { (void)self; return 1; }
+static int32_t AnswerQuery(void* self, const char* iid, const char* ownIID, void** obj)
 {
-  if (memcmp(iid, kFUnknownIID, 16) == 0 || memcmp(iid, kIHostApplicationIID, 16) == 0)
+  if (memcmp(iid, kFUnknownIID, 16) == 0 || memcmp(iid, ownIID, 16) == 0)
   {
     *obj = self;
     return kResultOk;
@@ -43,8 +47,11 @@ static int32_t STDCALL HostQuery(void* self, const char* iid, void** obj)
   *obj = NULL;
   return kNoInterface;
 }
-static uint32_t STDCALL HostAddRef(void* self) { (void)self; return 2; }
-static uint32_t STDCALL HostRelease(void* self) { (void)self; return 1; }
+
+static int32_t STDCALL HostQuery(void* self, const char* iid, void** obj)
+{
+  return AnswerQuery(self, iid, kIHostApplicationIID, obj);
+}
 static int32_t STDCALL HostGetName(void* self, uint16_t* name)
 {
   const char* text = "VST3PluginTestHost";
@@ -61,22 +68,15 @@ static int32_t STDCALL HostCreateInstance(void* self, char* cid, char* iid, void
   *obj = NULL;
   return kNoInterface;
 }
-static const IHostApplicationVtbl kHostVtbl = {HostQuery, HostAddRef, HostRelease, HostGetName, HostCreateInstance};
+static const IHostApplicationVtbl kHostVtbl = {HostQuery, StaticAddRef, StaticRelease, HostGetName,
+                                               HostCreateInstance};
 static HostObject gHost = {&kHostVtbl};
 
 /* A stream over memory. */
 static int32_t STDCALL StreamQuery(void* self, const char* iid, void** obj)
 {
-  if (memcmp(iid, kFUnknownIID, 16) == 0 || memcmp(iid, kIBStreamIID, 16) == 0)
-  {
-    *obj = self;
-    return kResultOk;
-  }
-  *obj = NULL;
-  return kNoInterface;
+  return AnswerQuery(self, iid, kIBStreamIID, obj);
 }
-static uint32_t STDCALL StreamAddRef(void* self) { (void)self; return 2; }
-static uint32_t STDCALL StreamRelease(void* self) { (void)self; return 1; }
 static int32_t STDCALL StreamRead(void* self, void* buffer, int32_t count, int32_t* got)
 {
   MemoryStream* s = (MemoryStream*)self;
@@ -123,7 +123,7 @@ static int32_t STDCALL StreamTell(void* self, int64_t* pos)
   *pos = ((MemoryStream*)self)->position;
   return kResultOk;
 }
-static const IBStreamVtbl kStreamVtbl = {StreamQuery, StreamAddRef, StreamRelease, StreamRead,
+static const IBStreamVtbl kStreamVtbl = {StreamQuery, StaticAddRef, StaticRelease, StreamRead,
                                          StreamWrite, StreamSeek, StreamTell};
 
 void InitStream(MemoryStream* s, int32_t capacity)
@@ -134,11 +134,13 @@ void InitStream(MemoryStream* s, int32_t capacity)
 }
 
 /* Parameter changes: one queue per parameter, the points in order. */
-static int32_t STDCALL NoQuery(void* self, const char* iid, void** obj)
+static int32_t STDCALL QueueQuery(void* self, const char* iid, void** obj)
 {
-  (void)self; (void)iid;
-  *obj = NULL;
-  return kNoInterface;
+  return AnswerQuery(self, iid, kIParamValueQueueIID, obj);
+}
+static int32_t STDCALL ChangesQuery(void* self, const char* iid, void** obj)
+{
+  return AnswerQuery(self, iid, kIParameterChangesIID, obj);
 }
 static uint32_t STDCALL QueueId(void* self) { return ((ValueQueue*)self)->id; }
 static int32_t STDCALL QueuePointCount(void* self) { return ((ValueQueue*)self)->count; }
@@ -156,7 +158,7 @@ static int32_t STDCALL QueueAddPoint(void* self, int32_t offset, double value, i
   (void)self; (void)offset; (void)value; (void)index;
   return kResultFalse;
 }
-static const ParamValueQueueVtbl kQueueVtbl = {NoQuery, StreamAddRef, StreamRelease, QueueId,
+static const ParamValueQueueVtbl kQueueVtbl = {QueueQuery, StaticAddRef, StaticRelease, QueueId,
                                                QueuePointCount, QueuePoint, QueueAddPoint};
 static int32_t STDCALL ChangesCount(void* self) { return ((ParameterChanges*)self)->count; }
 static void* STDCALL ChangesData(void* self, int32_t index)
@@ -169,7 +171,7 @@ static void* STDCALL ChangesAdd(void* self, const uint32_t* id, int32_t* index)
   (void)self; (void)id; (void)index;
   return NULL;
 }
-static const ParameterChangesVtbl kChangesVtbl = {NoQuery, StreamAddRef, StreamRelease, ChangesCount,
+static const ParameterChangesVtbl kChangesVtbl = {ChangesQuery, StaticAddRef, StaticRelease, ChangesCount,
                                                   ChangesData, ChangesAdd};
 
 void InitChanges(ParameterChanges* changes)

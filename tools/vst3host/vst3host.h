@@ -48,6 +48,11 @@ static const char kIHostApplicationIID[16] = {(char)0xCC, (char)0x95, (char)0xE5
 /* IBStream {C3BF6EA2-3099-4752-9B6B-F9901EE33E9B} */
 static const char kIBStreamIID[16] = {(char)0xA2, (char)0x6E, (char)0xBF, (char)0xC3, (char)0x99, (char)0x30, (char)0x52, (char)0x47, (char)0x9B, (char)0x6B, (char)0xF9, (char)0x90, (char)0x1E, (char)0xE3, (char)0x3E, (char)0x9B};
 
+/* IParamValueQueue {01263A18-ED07-4F6F-98C9-D3564686F9BA} */
+static const char kIParamValueQueueIID[16] = {(char)0x18, (char)0x3A, (char)0x26, (char)0x01, (char)0x07, (char)0xED, (char)0x6F, (char)0x4F, (char)0x98, (char)0xC9, (char)0xD3, (char)0x56, (char)0x46, (char)0x86, (char)0xF9, (char)0xBA};
+/* IParameterChanges {A4779663-0BB6-4A56-B443-84A8466FEB9D} */
+static const char kIParameterChangesIID[16] = {(char)0x63, (char)0x96, (char)0x77, (char)0xA4, (char)0xB6, (char)0x0B, (char)0x56, (char)0x4A, (char)0xB4, (char)0x43, (char)0x84, (char)0xA8, (char)0x46, (char)0x6F, (char)0xEB, (char)0x9D};
+
 #pragma pack(push, 8)
 typedef struct
 {

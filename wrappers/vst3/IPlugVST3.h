@@ -115,6 +115,7 @@ private:
   void BindBuses32(Steinberg::Vst::ProcessData& data);
   void BindBuses64(Steinberg::Vst::ProcessData& data);
   void ConnectInputs(Steinberg::Vst::ProcessData& data);
+  void ConnectOutputBus(Steinberg::int32 b, int start, const Steinberg::Vst::AudioBusBuffers& bus, bool hasBuffers);
 
   int mSideChainChannels = 0;
   bool mInitialized = false;

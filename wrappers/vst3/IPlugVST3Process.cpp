@@ -134,6 +134,15 @@ void IPlugVST3::ConnectInputs(ProcessData& data)
   SetInputChannelConnections(0, busChannels < NInChannels() ? busChannels : NInChannels(), true);
 }
 
+// The plug's output channels from start on, as many as bus b of the record
+// has, are connected while the wrapper's own bus b is active and the host
+// gave it buffers.
+void IPlugVST3::ConnectOutputBus(int32 b, int start, const AudioBusBuffers& bus, bool hasBuffers)
+{
+  const Bus* ownBus = audioOutputs.at(b);
+  SetOutputChannelConnections(start, bus.numChannels, ownBus && ownBus->isActive() && hasBuffers);
+}
+
 void IPlugVST3::BindBuses32(ProcessData& data)
 {
   ConnectInputs(data);
@@ -144,9 +153,7 @@ void IPlugVST3::BindBuses32(ProcessData& data)
   for (int32 b = 0; data.outputs && b < data.numOutputs && start < NOutChannels(); ++b)
   {
     const AudioBusBuffers& bus = data.outputs[b];
-    const Bus* ownBus = audioOutputs.at(b);
-    const bool active = ownBus && ownBus->isActive() && bus.channelBuffers32;
-    SetOutputChannelConnections(start, bus.numChannels, active);
+    ConnectOutputBus(b, start, bus, bus.channelBuffers32 != nullptr);
     BindOutputBuffers(start, bus.numChannels, bus.channelBuffers32);
     start += bus.numChannels;
   }
@@ -174,9 +181,7 @@ void IPlugVST3::BindBuses64(ProcessData& data)
   for (int32 b = 0; data.outputs && b < data.numOutputs && start < NOutChannels(); ++b)
   {
     const AudioBusBuffers& bus = data.outputs[b];
-    const Bus* ownBus = audioOutputs.at(b);
-    const bool active = ownBus && ownBus->isActive() && bus.channelBuffers64;
-    SetOutputChannelConnections(start, bus.numChannels, active);
+    ConnectOutputBus(b, start, bus, bus.channelBuffers64 != nullptr);
     int next = 0;
     for (int i = start; i < start + bus.numChannels && i < NOutChannels(); ++i)
     {
