@@ -9,11 +9,12 @@ namespace
 {
 // Keeps the recursion out of denormal numbers when the input falls silent.
 constexpr double kAntiDenormal = 1e-25;
+
+int Limit(int count, int most) { return count < 1 ? 1 : (count > most ? most : count); }
 }
 
 BiquadCascade::BiquadCascade(int channels, int stages)
-    : mChannels(channels), mStages(stages), mState(channels * stages), mCoefficients(stages),
-      mRamped(stages)
+    : mChannels(Limit(channels, kMaxChannels)), mStages(Limit(stages, kMaxStages))
 {
 }
 

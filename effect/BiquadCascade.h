@@ -1,7 +1,5 @@
 #pragma once
 
-#include <vector>
-
 // c1 and c2 are the feedback coefficients with their sign reversed (the
 // recursion adds them); b0, b1, b2 feed forward.
 struct BiquadCoefficients
@@ -17,10 +15,16 @@ struct BiquadState
 
 // A cascade of second-order sections over interleaved channels, in double
 // precision. Each stage holds its current coefficients and a ramped copy
-// that the two-lane path glides towards them over one block.
+// that the two-lane path glides towards them over one block. Coefficients
+// and state are held by value, up to kMaxChannels channels of kMaxStages
+// stages.
 class BiquadCascade
 {
 public:
+  static constexpr int kMaxChannels = 2;
+  static constexpr int kMaxStages = 4;
+
+  // Counts are limited to 1..kMaxChannels and 1..kMaxStages.
   BiquadCascade(int channels, int stages);
 
   // Filters nFrames interleaved frames in place: a 2-channel filter takes
@@ -38,14 +42,15 @@ public:
   const BiquadCoefficients& Coefficients(int stage) const { return mCoefficients[stage]; }
   const BiquadCoefficients& Ramped(int stage) const { return mRamped[stage]; }
   BiquadState& State(int channel, int stage) { return mState[channel * mStages + stage]; }
+  const BiquadState& State(int channel, int stage) const { return mState[channel * mStages + stage]; }
   void ClearState();
 
 private:
   int mChannels;
   int mStages;
-  std::vector<BiquadState> mState;
-  std::vector<BiquadCoefficients> mCoefficients;
-  std::vector<BiquadCoefficients> mRamped;
+  BiquadState mState[kMaxChannels * kMaxStages];
+  BiquadCoefficients mCoefficients[kMaxStages];
+  BiquadCoefficients mRamped[kMaxStages];
 };
 
 // Band-pass of constant skirt gain (peak gain Q) at the normalised

@@ -1,74 +1,59 @@
 #pragma once
 
-// The wrapper class of the module being built, named IPlug, with its
-// IPlugInstanceInfo; chosen at build time.
-#include ZL_WRAPPER_HEADER
+#include "DeEsser.h"
+#include "DeEsserBands.h"
+#include "IPlugBase.h"
 
-#include "DeEsserKernel.h"
-#include "BiquadCascade.h"
-#include "HeapBuffer.h"
-
-enum EffectParams
-{
-  kEffectAmount = 0,
-  kDryWet = 1,
-  kFirstBandLight = 2,
-  kFirstBandSwitch = 10,
-  kNumEffectParams = 18,
-};
-
-struct Envelope
-{
-  double value = 0.0;
-  double attack = 0.0;
-  double release = 0.0;
-};
-
-// The de-esser: eight band-pass detectors with envelope followers against a
-// wide-band envelope; while enabled bands rise above it, the whole signal's
-// gain is lowered by the ratio "Effect Amount" sets, and "DryWet" blends.
-class ZelvarLispera : public IPlug
+// The de-esser as a plug-in: one class per module, on that module's wrapper
+// (IPlugVST3 and the others, or the offline wrapper of the tools), which
+// takes the place of Wrapper. It overrides only the destructor,
+// ResetProcessing, ParamChanged and ProcessDouble; the processing itself is
+// the host-neutral DeEsser.
+template <class Wrapper>
+class ZelvarLispera : public Wrapper
 {
 public:
-  explicit ZelvarLispera(IPlugInstanceInfo instanceInfo);
-  ~ZelvarLispera() override;
+  explicit ZelvarLispera(typename Wrapper::InstanceInfo instanceInfo)
+      : Wrapper(instanceInfo, kNumEffectParams, "1-1 2-2", 1, "ZelvarLispera", "", "Zelvar", kPlugVersion,
+                FourCharCode("ZvLP"), FourCharCode("Zvlr"), 0, false, false, false)
+  {
+    this->GetParam(kEffectAmount)->SetupDouble("Effect Amount", 50.0, 0.0, 100.0, 1.0, "%", "", 1.0);
+    this->GetParam(kDryWet)->SetupDouble("DryWet", 100.0, 0.0, 100.0, 1.0, "%", "", 1.0);
+    for (int band = 0; band < kBands; ++band)
+      this->GetParam(kFirstBandSwitch + band)
+          ->SetupBool(kDeEsserBands[band].switchName, kDeEsserBands[band].enabledByDefault);
+    this->StoreDefaultPreset("-", 1);
+  }
 
-  void ResetProcessing() override;
-  void ParamChanged(int paramIdx, bool restoring) override;
-  void ProcessDouble(double** inputs, double** outputs, int nFrames) override;
+  void ResetProcessing() override
+  {
+    MutexGuard lock(this->GetMutex());
+    mDeEsser.SetSampleRate(this->GetSampleRate());
+  }
 
-  double Ratio() const { return mRatio; }
-  double Wet() const { return mWet; }
-  int EnabledCount() const { return mEnabledCount; }
-  bool IsBandEnabled(int band) const { return mBandEnabled[band]; }
-  // A band whose centre lies at or above half the sample rate is not
-  // available: it is not filtered, never hit and not counted.
-  bool IsBandAvailable(int band) const { return mBandAvailable[band]; }
-  const BiquadCascade& BandFilter(int band) const { return mBandFilters[band]; }
-  const Envelope& BandEnvelope(int band) const { return mBandEnvelopes[band]; }
-  const Envelope& WideBandEnvelope() const { return mWideBand; }
-  // The smallest gain of the last block processed.
-  double LastBlockMinimumGain() const { return mLastBlockMinimumGain; }
+  void ParamChanged(int paramIdx, bool /*restoring*/) override
+  {
+    MutexGuard lock(this->GetMutex());
+    const IPlugParameter* param = this->GetParam(paramIdx);
+    mDeEsser.ParamChanged(paramIdx, param ? param->Value() : 0.0);
+  }
+
+  void ProcessDouble(double** inputs, double** outputs, int nFrames) override
+  {
+    // The wrappers aim every input slot at a buffer. Without one there is
+    // nothing to listen to: the outputs are silent.
+    if (!inputs || !inputs[0] || !inputs[1])
+    {
+      IPlugBase::ProcessDouble(nullptr, outputs, nFrames);
+      return;
+    }
+    mDeEsser.Process(inputs[0], inputs[1], outputs ? outputs[0] : nullptr,
+                     outputs && this->NOutChannels() > 1 ? outputs[1] : nullptr, nFrames,
+                     this->IsInputConnected(1));
+  }
+
+  const DeEsser& Processing() const { return mDeEsser; }
 
 private:
-  void DesignBands(double sampleRate);
-  void CountEnabledBands();
-  bool GrowSilence(int nFrames);
-  void LoadLanes(DeEsserLanes* lanes) const;
-  void StoreLanes(const DeEsserLanes& lanes);
-  void RepairStateAfterBlock();
-
-  bool mBandEnabled[kBands];
-  BiquadCascade mBandFilters[kBands]{{1, 1}, {1, 1}, {1, 1}, {1, 1},
-                                     {1, 1}, {1, 1}, {1, 1}, {1, 1}};
-  Envelope mBandEnvelopes[kBands];
-  Envelope mWideBand;
-  double mRatio = 10.0;
-  double mWet = 1.0;
-  int mEnabledCount = 6;
-  bool mBandAvailable[kBands];
-  double mLastBlockMinimumGain = 1.0;
-  // Read in place of an input slot that holds no buffer; held at the
-  // longest block seen.
-  HeapArray<double> mSilence{4096};
+  DeEsser mDeEsser;
 };

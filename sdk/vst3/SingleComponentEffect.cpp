@@ -227,11 +227,8 @@ tresult PLUGIN_API SingleComponentEffect::setComponentHandler(IComponentHandler*
 }
 
 IPlugView* PLUGIN_API SingleComponentEffect::createView(FIDString) { return nullptr; }
-tresult PLUGIN_API SingleComponentEffect::setKnobMode(KnobMode mode)
-{
-  knobMode = mode;
-  return kResultOk;
-}
+// Every control of the editor takes a linear drag, whatever the host asks.
+tresult PLUGIN_API SingleComponentEffect::setKnobMode(KnobMode) { return kResultOk; }
 tresult PLUGIN_API SingleComponentEffect::openHelp(TBool) { return kResultFalse; }
 tresult PLUGIN_API SingleComponentEffect::openAboutBox(TBool) { return kResultFalse; }
 

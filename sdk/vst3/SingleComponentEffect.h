@@ -94,7 +94,6 @@ protected:
   BusList eventInputs{kEvent, kInput};
   BusList eventOutputs{kEvent, kOutput};
   ProcessSetup processSetup{kRealtime, kSample32, 1024, 44100.0};
-  KnobMode knobMode = 0;
 };
 }
 }

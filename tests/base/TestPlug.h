@@ -22,7 +22,7 @@ public:
   };
 
   explicit TestPlug(int nParams = 18, const char* channelIOStr = "1-1 2-2", int nPresets = 1)
-      : IPlugOffline(IPlugInstanceInfo(), nParams, channelIOStr, nPresets, "ZelvarLispera", "",
+      : IPlugOffline(InstanceInfo(), nParams, channelIOStr, nPresets, "ZelvarLispera", "",
                      "Zelvar", kPlugVersion, FourCharCode("ZvLP"), FourCharCode("Zvlr"), 0, false,
                      false, false)
   {

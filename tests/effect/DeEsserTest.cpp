@@ -21,7 +21,7 @@ double ReadDouble(const unsigned char* bytes)
 
 TEST(Effect, ConstructionGivesParametersAndTheDefaultPreset)
 {
-  ZelvarLispera plug{IPlugInstanceInfo()};
+  OfflineEffect plug{IPlugOffline::InstanceInfo()};
   EXPECT_EQ(plug.NParams(), 18);
   EXPECT_STREQ(plug.GetParam(0)->Name(), "Effect Amount");
   EXPECT_STREQ(plug.GetParam(1)->Label(), "%");
@@ -33,9 +33,9 @@ TEST(Effect, ConstructionGivesParametersAndTheDefaultPreset)
     EXPECT_STREQ(plug.GetParam(i)->Name(), "");
   }
   EXPECT_EQ(plug.GetParam(10)->Kind(), kParameterBool);
-  EXPECT_EQ(plug.EnabledCount(), 6);
-  EXPECT_EQ(plug.Ratio(), 10.0);
-  EXPECT_EQ(plug.Wet(), 1.0);
+  EXPECT_EQ(plug.Processing().EnabledCount(), 6);
+  EXPECT_EQ(plug.Processing().Ratio(), 10.0);
+  EXPECT_EQ(plug.Processing().Wet(), 1.0);
 
   ASSERT_EQ(plug.NPresets(), 1);
   const IPlugPreset* preset = plug.GetPreset(0);
@@ -52,8 +52,8 @@ TEST(Effect, EnvelopeCoefficientTruncatesTheRate)
   EXPECT_EQ(EnvelopeCoefficient(44100.0), 0.99965197514870274);
   EXPECT_EQ(EnvelopeCoefficient(44100.5), 0.99965197514870274);
   EffectRun run(48000.0);
-  EXPECT_EQ(run.plug.WideBandEnvelope().attack, EnvelopeCoefficient(48000.0));
-  EXPECT_EQ(run.plug.BandEnvelope(3).release, EnvelopeCoefficient(48000.0));
+  EXPECT_EQ(run.plug.Processing().WideBandEnvelope().attack, EnvelopeCoefficient(48000.0));
+  EXPECT_EQ(run.plug.Processing().BandEnvelope(3).release, EnvelopeCoefficient(48000.0));
 }
 
 TEST(Effect, ParameterChanges)
@@ -73,9 +73,9 @@ TEST(Effect, ParameterChanges)
   for (const auto& c : cases)
   {
     run.Set(c.param, c.value);
-    EXPECT_EQ(run.plug.Ratio(), c.ratio) << c.param << "=" << c.value;
-    EXPECT_EQ(run.plug.Wet(), c.wet) << c.param << "=" << c.value;
-    EXPECT_EQ(run.plug.EnabledCount(), c.enabled) << c.param << "=" << c.value;
+    EXPECT_EQ(run.plug.Processing().Ratio(), c.ratio) << c.param << "=" << c.value;
+    EXPECT_EQ(run.plug.Processing().Wet(), c.wet) << c.param << "=" << c.value;
+    EXPECT_EQ(run.plug.Processing().EnabledCount(), c.enabled) << c.param << "=" << c.value;
   }
 }
 
@@ -170,7 +170,7 @@ TEST(Effect, DryWetZeroAndSilencePassTheInputExactly)
     const std::vector<double> quiet(n, 0.0005);  // never above the threshold
     run.Render(quiet, quiet, true, &out0, &out1, 512);
     EXPECT_EQ(out0, quiet);
-    EXPECT_EQ(run.plug.LastBlockMinimumGain(), 1.0);
+    EXPECT_EQ(run.plug.Processing().LastBlockMinimumGain(), 1.0);
   }
 }
 
@@ -179,8 +179,8 @@ TEST(Effect, BandsAboveHalfTheRateAreUnavailable)
   EffectRun run(16000.0);
   // 8 kHz and above are at or beyond Nyquist at 16 kHz.
   for (int b = 0; b < 8; ++b)
-    EXPECT_EQ(run.plug.IsBandAvailable(b), kDeEsserBands[b].centreHz < 8000.0) << b;
-  EXPECT_EQ(run.plug.EnabledCount(), 3);
+    EXPECT_EQ(run.plug.Processing().IsBandAvailable(b), kDeEsserBands[b].centreHz < 8000.0) << b;
+  EXPECT_EQ(run.plug.Processing().EnabledCount(), 3);
 
   const int n = 44100;
   const std::vector<double> in = SibilantSignal(n, 5);
@@ -189,25 +189,25 @@ TEST(Effect, BandsAboveHalfTheRateAreUnavailable)
   for (int i = 0; i < n; ++i)
     ASSERT_TRUE(std::isfinite(out0[i])) << i;
   for (int b = 0; b < 8; ++b)
-    EXPECT_TRUE(std::isfinite(run.plug.BandEnvelope(b).value));
+    EXPECT_TRUE(std::isfinite(run.plug.Processing().BandEnvelope(b).value));
 
   // Back at 48 kHz the band comes back with a clean state.
   run.plug.SetUpProcessing(48000.0, 512);
-  EXPECT_TRUE(run.plug.IsBandAvailable(7));
-  EXPECT_EQ(run.plug.EnabledCount(), 6);
-  EXPECT_EQ(const_cast<BiquadCascade&>(run.plug.BandFilter(7)).State(0, 0).w1, 0.0);
+  EXPECT_TRUE(run.plug.Processing().IsBandAvailable(7));
+  EXPECT_EQ(run.plug.Processing().EnabledCount(), 6);
+  EXPECT_EQ(run.plug.Processing().BandFilter(7).State(0, 0).w1, 0.0);
 }
 
 TEST(Effect, RefusesSampleRatesThatAreNotFiniteAndPositive)
 {
   EffectRun run(48000.0);
-  const BiquadCoefficients before = run.plug.BandFilter(2).Coefficients(0);
+  const BiquadCoefficients before = run.plug.Processing().BandFilter(2).Coefficients(0);
   for (double rate : {0.0, -44100.0, std::numeric_limits<double>::quiet_NaN(),
                       std::numeric_limits<double>::infinity()})
   {
     run.plug.SetUpProcessing(rate, 512);
-    EXPECT_EQ(run.plug.BandFilter(2).Coefficients(0).c1, before.c1);
-    EXPECT_EQ(run.plug.WideBandEnvelope().attack, EnvelopeCoefficient(48000.0));
+    EXPECT_EQ(run.plug.Processing().BandFilter(2).Coefficients(0).c1, before.c1);
+    EXPECT_EQ(run.plug.Processing().WideBandEnvelope().attack, EnvelopeCoefficient(48000.0));
   }
 }
 
@@ -221,7 +221,7 @@ TEST(Effect, RecoversFromANonFiniteSample)
   std::vector<double> out0, out1;
   run.Render(in, in, true, &out0, &out1, 512);
   for (int b = 0; b < 8; ++b)
-    EXPECT_TRUE(std::isfinite(run.plug.BandEnvelope(b).value));
+    EXPECT_TRUE(std::isfinite(run.plug.Processing().BandEnvelope(b).value));
   // Blocks after the bad ones are finite again, and still de-ess.
   for (int i = 1024; i < n; ++i)
     ASSERT_TRUE(std::isfinite(out0[i])) << i;
@@ -235,12 +235,12 @@ TEST(Effect, FlushesEnvelopesAfterLongSilence)
   run.Render(loud, loud, true, &out0, &out1, 512);
   const std::vector<double> silence(44100 * 10, 0.0);
   run.Render(silence, silence, true, &out0, &out1, 512);
-  EXPECT_EQ(run.plug.WideBandEnvelope().value, 0.0);
+  EXPECT_EQ(run.plug.Processing().WideBandEnvelope().value, 0.0);
   // The band filters keep putting out values near 1e-25 (their guard
   // against denormals), so their envelopes settle just above the floor.
   for (int b = 0; b < 8; ++b)
   {
-    const double e = run.plug.BandEnvelope(b).value;
+    const double e = run.plug.Processing().BandEnvelope(b).value;
     EXPECT_TRUE(e == 0.0 || e >= 1e-30) << b << ": " << e;
   }
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ZelvarLispera.h"
+#include "OfflineEffect.h"
 
 #include <vector>
 
@@ -9,7 +9,7 @@
 struct EffectRun
 {
   explicit EffectRun(double sampleRate = 44100.0, int blockSize = 512)
-      : plug(IPlugInstanceInfo())
+      : plug(IPlugOffline::InstanceInfo())
   {
     plug.SetUpProcessing(sampleRate, blockSize);
   }
@@ -38,5 +38,5 @@ struct EffectRun
     }
   }
 
-  ZelvarLispera plug;
+  OfflineEffect plug;
 };

@@ -2,7 +2,7 @@
 // never a crash, every parameter finite and in range, and what getState
 // writes afterwards reads back unchanged.
 
-#include "ZelvarLispera.h"
+#include "Vst3Effect.h"
 
 #include <cmath>
 #include <cstddef>
@@ -54,8 +54,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
   if (size > 4096)
     return 0;
-  static ZelvarLispera* plug = [] {
-    ZelvarLispera* p = new ZelvarLispera(IPlugInstanceInfo());
+  static Vst3Effect* plug = [] {
+    Vst3Effect* p = new Vst3Effect(IPlugVST3::InstanceInfo());
     p->initialize(nullptr);
     return p;
   }();

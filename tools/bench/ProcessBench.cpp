@@ -2,7 +2,7 @@
 // same processing written the straightforward way.
 
 #include "ReferenceDeEsser.h"
-#include "ZelvarLispera.h"
+#include "OfflineEffect.h"
 
 #include <benchmark/benchmark.h>
 #include <sndfile.h>
@@ -54,7 +54,7 @@ void BM_ProcessDouble(benchmark::State& state)
   const int block = static_cast<int>(state.range(0));
   const Speech& speech = LoadSpeech();
   const int n = static_cast<int>(speech.left.size()) / block * block;
-  ZelvarLispera plug{IPlugInstanceInfo()};
+  OfflineEffect plug{IPlugOffline::InstanceInfo()};
   plug.SetUpProcessing(48000.0, block);
   plug.SetInputChannelConnections(0, 2, true);
   std::vector<double> out0(block), out1(block);

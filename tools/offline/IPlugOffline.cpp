@@ -1,6 +1,6 @@
 #include "IPlugOffline.h"
 
-IPlugOffline::IPlugOffline(IPlugInstanceInfo, int nParams, const char* channelIOStr, int nPresets,
+IPlugOffline::IPlugOffline(InstanceInfo, int nParams, const char* channelIOStr, int nPresets,
                            const char* effectName, const char* productName, const char* mfrName,
                            int vendorVersion, int uniqueID, int mfrID, int latency,
                            bool plugDoesMidi, bool plugDoesChunks, bool plugIsInst)
@@ -23,10 +23,10 @@ void IPlugOffline::ProcessBlock(float** inputs, float** outputs, int nFrames, in
   MutexGuard lock(GetMutex());
   const int nIn = nChannels < 0 ? NInChannels() : nChannels;
   const int nOut = nChannels < 0 ? NOutChannels() : nChannels;
-  SetInputChannelConnections(0, NInChannels(), false);
-  SetOutputChannelConnections(0, NOutChannels(), false);
   SetInputChannelConnections(0, nIn, true);
+  SetInputChannelConnections(nIn, NInChannels() - nIn, false);
   SetOutputChannelConnections(0, nOut, true);
+  SetOutputChannelConnections(nOut, NOutChannels() - nOut, false);
   BindInputBuffers(0, NInChannels(), inputs, nFrames);
   BindOutputBuffers(0, NOutChannels(), outputs);
   if (IsBypassed())
@@ -52,15 +52,6 @@ void IPlugOffline::ProcessInterleaved(const float* input, float* output, int nFr
     for (int f = 0; f < nFrames; ++f)
       output[f * nChannels + c] = outputs[c][f];
 }
-
-void IPlugOffline::BeginHostEdit(int paramIdx) { mHostEdits.push_back({HostEdit::kBegin, paramIdx, 0.0}); }
-
-void IPlugOffline::SendHostEditValue(int paramIdx, double normalizedValue)
-{
-  mHostEdits.push_back({HostEdit::kValue, paramIdx, normalizedValue});
-}
-
-void IPlugOffline::EndHostEdit(int paramIdx) { mHostEdits.push_back({HostEdit::kEnd, paramIdx, 0.0}); }
 
 void IPlugOffline::GetHostTimeSignature(int* numerator, int* denominator)
 {

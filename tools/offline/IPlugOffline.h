@@ -4,34 +4,18 @@
 
 #include <vector>
 
-// What the module's entry hands the wrapper; nothing here.
-struct IPlugInstanceInfo
-{
-};
-
 // A wrapper for running an instance without a host: the render tool, the
 // benchmarks and the tests build the effect on it. It has no transport and
-// records the host edits it is sent, in order.
+// no host to tell of edits.
 class IPlugOffline : public IPlugBase
 {
 public:
-  struct HostEdit
+  // What a module's entry would hand the wrapper; nothing here.
+  struct InstanceInfo
   {
-    enum Kind
-    {
-      kBegin,
-      kValue,
-      kEnd
-    } kind;
-    int index;
-    double normalized;
-    bool operator==(const HostEdit& other) const
-    {
-      return kind == other.kind && index == other.index && normalized == other.normalized;
-    }
   };
 
-  IPlugOffline(IPlugInstanceInfo instanceInfo, int nParams, const char* channelIOStr, int nPresets,
+  IPlugOffline(InstanceInfo instanceInfo, int nParams, const char* channelIOStr, int nPresets,
                const char* effectName, const char* productName, const char* mfrName,
                int vendorVersion, int uniqueID, int mfrID, int latency, bool plugDoesMidi,
                bool plugDoesChunks, bool plugIsInst);
@@ -45,9 +29,9 @@ public:
   // audio files hold them; input and output may be the same buffer.
   void ProcessInterleaved(const float* input, float* output, int nFrames, int nChannels);
 
-  void BeginHostEdit(int paramIdx) override;
-  void SendHostEditValue(int paramIdx, double normalizedValue) override;
-  void EndHostEdit(int paramIdx) override;
+  void BeginHostEdit(int) override {}
+  void SendHostEditValue(int, double) override {}
+  void EndHostEdit(int) override {}
   void RefreshHostDisplay() override {}
   double GetSamplePosition() override { return 0.0; }
   double GetHostTempo() override { return 0.0; }
@@ -56,12 +40,6 @@ public:
   void ResizeEditorWindow(int, int) override {}
   bool SendMidiEvent(const IMidiEvent*) override { return false; }
 
-  const std::vector<HostEdit>& HostEdits() const { return mHostEdits; }
-  void ClearHostEdits() { mHostEdits.clear(); }
-
 private:
-  std::vector<HostEdit> mHostEdits;
   std::vector<float> mPlanar[4];
 };
-
-using IPlug = IPlugOffline;

@@ -4,7 +4,7 @@
 // 32-bit float WAV; --gain prints the smallest gain of every block to
 // standard error.
 
-#include "ZelvarLispera.h"
+#include "OfflineEffect.h"
 
 #include <sndfile.h>
 
@@ -88,7 +88,7 @@ bool ParseOptions(int argc, char** argv, Options* options, std::string* error)
   return true;
 }
 
-int FindParam(const ZelvarLispera& plug, const std::string& key)
+int FindParam(const OfflineEffect& plug, const std::string& key)
 {
   double index;
   if (ParseNumber(key.c_str(), &index))
@@ -122,7 +122,7 @@ int main(int argc, char** argv)
     return 1;
   }
 
-  ZelvarLispera plug{IPlugInstanceInfo()};
+  OfflineEffect plug{IPlugOffline::InstanceInfo()};
   for (const auto& setting : options.settings)
   {
     const int index = FindParam(plug, setting.first);
@@ -174,7 +174,7 @@ int main(int argc, char** argv)
       break;
     }
     if (options.printGain)
-      std::fprintf(stderr, "block %lld gain %.6f\n", blockIndex, plug.LastBlockMinimumGain());
+      std::fprintf(stderr, "block %lld gain %.6f\n", blockIndex, plug.Processing().LastBlockMinimumGain());
     ++blockIndex;
   }
   sf_close(in);

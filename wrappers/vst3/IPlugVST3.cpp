@@ -27,7 +27,7 @@ SpeakerArrangement SpeakerArrangementForChannels(int channels)
 }
 }
 
-IPlugVST3::IPlugVST3(IPlugInstanceInfo, int nParams, const char* channelIOStr, int nPresets,
+IPlugVST3::IPlugVST3(InstanceInfo, int nParams, const char* channelIOStr, int nPresets,
                      const char* effectName, const char* productName, const char* mfrName, int vendorVersion,
                      int uniqueID, int mfrID, int latency, bool plugDoesMidi, bool plugDoesChunks, bool plugIsInst)
     : IPlugBase(nParams, channelIOStr, nPresets, effectName, productName, mfrName, vendorVersion, uniqueID, mfrID,

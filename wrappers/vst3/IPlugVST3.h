@@ -3,12 +3,6 @@
 #include "IPlugBase.h"
 #include "SingleComponentEffect.h"
 
-// What the module's entry hands the wrapper: nothing (the module handle is
-// process-wide).
-struct IPlugInstanceInfo
-{
-};
-
 constexpr Steinberg::Vst::ParamID kBypassParamId = 0x62706173;  // 'bpas'
 constexpr Steinberg::Vst::ParamID kPresetParamId = 0x70727374;  // 'prst'
 
@@ -20,7 +14,13 @@ class IPlugVST3 : public IPlugBase,
                   public Steinberg::Vst::IMidiMapping
 {
 public:
-  IPlugVST3(IPlugInstanceInfo instanceInfo, int nParams, const char* channelIOStr, int nPresets,
+  // What the module's entry hands the wrapper: nothing (the module handle is
+  // process-wide).
+  struct InstanceInfo
+  {
+  };
+
+  IPlugVST3(InstanceInfo instanceInfo, int nParams, const char* channelIOStr, int nPresets,
             const char* effectName, const char* productName, const char* mfrName, int vendorVersion,
             int uniqueID, int mfrID, int latency, bool plugDoesMidi, bool plugDoesChunks, bool plugIsInst);
   ~IPlugVST3() override;
@@ -121,5 +121,3 @@ private:
   bool mInitialized = false;
   Steinberg::Vst::ProcessContext mProcessContext;
 };
-
-using IPlug = IPlugVST3;

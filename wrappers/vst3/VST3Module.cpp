@@ -1,10 +1,11 @@
 // The module's exports: DllMain, InitDll, ExitDll and GetPluginFactory, the
 // class factory with its one effect class, and the instance factory.
 
+#include "CreatePlugInstance.h"
+#include "IPlugVST3.h"
 #include "ModuleHandle.h"
 #include "PluginFactory.h"
 #include "UString.h"
-#include "ZelvarLispera.h"
 
 #include <windows.h>
 
@@ -50,28 +51,11 @@ PClassInfo2 MakeClassInfo(const FUIDBytes& cid)
 }
 }
 
-// Constructs one effect; null when that failed. Instances never construct
-// concurrently: they fill process-wide caches.
-IPlug* CreatePlugInstance()
-{
-  static Mutex sInstanceMutex;
-  MutexGuard lock(&sInstanceMutex);
-  // No exception may leave into the host.
-  try
-  {
-    return new ZelvarLispera(IPlugInstanceInfo());
-  }
-  catch (...)
-  {
-    return nullptr;
-  }
-}
-
 namespace
 {
 FUnknown* CreateVst3Instance(void*)
 {
-  IPlug* plug = CreatePlugInstance();
+  IPlugVST3* plug = CreatePlugInstance<IPlugVST3>();
   return plug ? static_cast<Vst::IAudioProcessor*>(plug) : nullptr;
 }
 }

@@ -1,5 +1,5 @@
 #include "Vst3Fakes.h"
-#include "ZelvarLispera.h"
+#include "Vst3Effect.h"
 
 #include <gtest/gtest.h>
 
@@ -57,7 +57,7 @@ protected:
     testing::internal::GetCapturedStdout();
   }
 
-  ZelvarLispera* plug = new ZelvarLispera(IPlugInstanceInfo());
+  Vst3Effect* plug = new Vst3Effect(IPlugVST3::InstanceInfo());
   std::vector<std::vector<float>> in32, out32;
 };
 
@@ -100,7 +100,7 @@ TEST_F(Vst3Process, QueueValuesAreClampedAndPresetsApplied)
   changes.queues = {&amount, &none, &empty, nullptr};
   Run32(64, 2, &changes);
   EXPECT_EQ(plug->GetParam(0)->Value(), 100.0);
-  EXPECT_EQ(plug->Ratio(), 20.0);
+  EXPECT_EQ(plug->Processing().Ratio(), 20.0);
   EXPECT_EQ(plug->GetParam(5)->Value(), 0.0) << "kind None, step 1: rounded";
   amount.points = {std::numeric_limits<double>::quiet_NaN()};
   Run32(64, 2, &changes);
@@ -191,7 +191,7 @@ TEST_F(Vst3Process, TransportComesFromTheLastContext)
 TEST_F(Vst3Process, InPlace64BitBuffersMatchSeparateOnes)
 {
   SetUpPlug(kSample64);
-  ZelvarLispera* other = new ZelvarLispera(IPlugInstanceInfo());
+  Vst3Effect* other = new Vst3Effect(IPlugVST3::InstanceInfo());
   other->initialize(nullptr);
   ProcessSetup setup = {kRealtime, kSample64, 256, 44100.0};
   other->setupProcessing(setup);

@@ -1,5 +1,5 @@
 #include "Vst3Fakes.h"
-#include "ZelvarLispera.h"
+#include "Vst3Effect.h"
 
 #include <gtest/gtest.h>
 
@@ -15,12 +15,12 @@ using namespace Steinberg::Vst;
 // An instance as a host holds it: the creation reference, released at the end.
 struct Instance
 {
-  Instance() : plug(new ZelvarLispera(IPlugInstanceInfo())) {}
+  Instance() : plug(new Vst3Effect(IPlugVST3::InstanceInfo())) {}
   ~Instance() { plug->release(); }
   IComponent* component() { return plug; }
   IEditController* controller() { return plug; }
   IAudioProcessor* processor() { return plug; }
-  ZelvarLispera* plug;
+  Vst3Effect* plug;
 };
 
 std::string Narrow(const char16* text)
@@ -168,7 +168,7 @@ TEST(IPlugVST3, SetStateRoundTripsAndSetsBypass)
   EXPECT_TRUE(target.plug->IsBypassed());
   for (int i = 0; i < 18; ++i)
     EXPECT_EQ(target.plug->GetParam(i)->Value(), source.plug->GetParam(i)->Value()) << i;
-  EXPECT_EQ(target.plug->Ratio(), 37.0 / 100.0 * 20.0);
+  EXPECT_EQ(target.plug->Processing().Ratio(), 37.0 / 100.0 * 20.0);
   source.component()->terminate();
   target.component()->terminate();
 }

@@ -3,7 +3,7 @@
 // reference a module's output must equal bit for bit.
 // Usage: render_direct [--block N] IN.wav OUT.wav
 
-#include "ZelvarLispera.h"
+#include "OfflineEffect.h"
 #include "wav.h"
 
 #include <cstdio>
@@ -34,7 +34,7 @@ int main(int argc, char** argv)
   if (!std::freopen("NUL", "w", stdout))  // the glue's binding trace
     std::fprintf(stderr, "render_direct: standard output stays open\n");
 
-  ZelvarLispera plug{IPlugInstanceInfo()};
+  OfflineEffect plug{IPlugOffline::InstanceInfo()};
   plug.SetUpProcessing(in.sampleRate, block);
   WavAudio out = in;
   std::vector<float> samples(in.frames * in.channels);

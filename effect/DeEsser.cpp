@@ -3,12 +3,11 @@
 // of every arithmetic operation is fixed: the Windows builds of both
 // architectures give the same output bit for bit.
 
-#include "ZelvarLispera.h"
+#include "DeEsser.h"
 
 #include "DeEsserBands.h"
 
 #include <cmath>
-#include <cstring>
 
 namespace
 {
@@ -19,12 +18,23 @@ constexpr double kEnvelopeFloor = 1e-30;
 constexpr long long kAllBits = -1;
 }
 
+DeEsser::DeEsser()
+{
+  for (int band = 0; band < kBands; ++band)
+  {
+    mBandEnabled[band] = kDeEsserBands[band].enabledByDefault;
+    mBandAvailable[band] = true;
+  }
+  DesignBands(44100.0);
+  CountEnabledBands();
+}
+
 double EnvelopeCoefficient(double sampleRate)
 {
   return std::pow(0.01, 1.0 / (std::trunc(sampleRate) * 300.0 * 0.001));
 }
 
-void ZelvarLispera::DesignBands(double sampleRate)
+void DeEsser::DesignBands(double sampleRate)
 {
   const double coefficient = EnvelopeCoefficient(sampleRate);
   for (int band = 0; band < kBands; ++band)
@@ -45,42 +55,34 @@ void ZelvarLispera::DesignBands(double sampleRate)
   mWideBand.attack = mWideBand.release = coefficient;
 }
 
-void ZelvarLispera::ResetProcessing()
+void DeEsser::SetSampleRate(double sampleRate)
 {
-  MutexGuard lock(GetMutex());
-  const double sampleRate = GetSampleRate();
   if (!std::isfinite(sampleRate) || !(sampleRate > 0.0))
     return;
   DesignBands(sampleRate);
   CountEnabledBands();
 }
 
-void ZelvarLispera::ParamChanged(int paramIdx, bool /*restoring*/)
+void DeEsser::ParamChanged(int paramIdx, double value)
 {
-  MutexGuard lock(GetMutex());
-  const IPlugParameter* param = GetParam(paramIdx);
-  if (param)
+  if (paramIdx == kEffectAmount)
   {
-    const double value = param->Value();
-    if (paramIdx == kEffectAmount)
-    {
-      mRatio = value / 100.0 * 20.0;
-      if (mRatio < 1.0)
-        mRatio = 1.0;
-    }
-    else if (paramIdx == kDryWet)
-    {
-      mWet = value / 100.0;
-    }
-    else if (paramIdx >= kFirstBandSwitch && paramIdx < kFirstBandSwitch + kBands)
-    {
-      mBandEnabled[paramIdx - kFirstBandSwitch] = value >= 0.5;
-    }
+    mRatio = value / 100.0 * 20.0;
+    if (mRatio < 1.0)
+      mRatio = 1.0;
+  }
+  else if (paramIdx == kDryWet)
+  {
+    mWet = value / 100.0;
+  }
+  else if (paramIdx >= kFirstBandSwitch && paramIdx < kFirstBandSwitch + kBands)
+  {
+    mBandEnabled[paramIdx - kFirstBandSwitch] = value >= 0.5;
   }
   CountEnabledBands();
 }
 
-void ZelvarLispera::CountEnabledBands()
+void DeEsser::CountEnabledBands()
 {
   mEnabledCount = 0;
   for (int band = 0; band < kBands; ++band)
@@ -88,18 +90,8 @@ void ZelvarLispera::CountEnabledBands()
       ++mEnabledCount;
 }
 
-bool ZelvarLispera::GrowSilence(int nFrames)
-{
-  if (nFrames <= mSilence.Count())
-    return true;
-  if (!mSilence.Resize(nFrames))
-    return false;
-  std::memset(mSilence.Get(), 0, nFrames * sizeof(double));
-  return true;
-}
-
 // The filtered bands take the first lanes, in band order, then the others.
-void ZelvarLispera::LoadLanes(DeEsserLanes* lanes) const
+void DeEsser::LoadLanes(DeEsserLanes* lanes) const
 {
   int lane = 0;
   for (int filtered = 1; filtered >= 0; --filtered)
@@ -116,7 +108,7 @@ void ZelvarLispera::LoadLanes(DeEsserLanes* lanes) const
     lanes->b0[lane] = k.b0;
     lanes->b1[lane] = k.b1;
     lanes->b2[lane] = k.b2;
-    const BiquadState& state = const_cast<BiquadCascade&>(filter).State(0, 0);
+    const BiquadState& state = filter.State(0, 0);
     lanes->w1[lane] = state.w1;
     lanes->w2[lane] = state.w2;
     lanes->envelope[lane] = mBandEnvelopes[band].value;
@@ -133,7 +125,7 @@ void ZelvarLispera::LoadLanes(DeEsserLanes* lanes) const
   lanes->enabledCount = mEnabledCount;
 }
 
-void ZelvarLispera::StoreLanes(const DeEsserLanes& lanes)
+void DeEsser::StoreLanes(const DeEsserLanes& lanes)
 {
   for (int lane = 0; lane < kBands; ++lane)
   {
@@ -148,7 +140,7 @@ void ZelvarLispera::StoreLanes(const DeEsserLanes& lanes)
 
 // One non-finite input sample would leave every filter and envelope NaN for
 // good; finite state is left exactly as it is.
-void ZelvarLispera::RepairStateAfterBlock()
+void DeEsser::RepairStateAfterBlock()
 {
   auto repair = [](double& value) {
     if (!std::isfinite(value))
@@ -169,17 +161,18 @@ void ZelvarLispera::RepairStateAfterBlock()
     mWideBand.value = 0.0;
 }
 
-void ZelvarLispera::ProcessDouble(double** inputs, double** outputs, int nFrames)
+void DeEsser::Process(const double* in0, const double* in1, double* out0, double* out1, int nFrames,
+                      bool stereo)
 {
-  if (nFrames <= 0 || !GrowSilence(nFrames))
+  if (nFrames <= 0)
     return;
   DeEsserBlock block;
-  block.in0 = inputs && inputs[0] ? inputs[0] : mSilence.Get();
-  block.in1 = inputs && NInChannels() > 1 && inputs[1] ? inputs[1] : mSilence.Get();
-  block.out0 = outputs ? outputs[0] : nullptr;
-  block.out1 = outputs && NOutChannels() > 1 ? outputs[1] : nullptr;
+  block.in0 = in0;
+  block.in1 = in1;
+  block.out0 = out0;
+  block.out1 = out1;
   block.nFrames = nFrames;
-  block.stereo = IsInputConnected(1);
+  block.stereo = stereo;
 
   DeEsserLanes lanes;
   LoadLanes(&lanes);

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "ZelvarLispera.h"
+
+#include <new>
+
+// Constructs one effect on the module's wrapper for a host; null when that
+// failed, since no exception may leave into the host. Constructions never
+// run concurrently: instances fill process-wide caches.
+template <class Wrapper>
+Wrapper* CreatePlugInstance(typename Wrapper::InstanceInfo instanceInfo = {})
+{
+  static Mutex sInstanceMutex;
+  MutexGuard lock(&sInstanceMutex);
+  try
+  {
+    return new ZelvarLispera<Wrapper>(instanceInfo);
+  }
+  catch (...)
+  {
+    return nullptr;
+  }
+}
