@@ -4,14 +4,28 @@
 #include "LatencyDelayLine.h"
 #include "Trace.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <new>
 
 namespace
 {
 void CopyName(char* destination, const char* name)
 {
   std::snprintf(destination, kPlugNameLength, "%s", name ? name : "");
+}
+
+// Hands item to the list; an instance that cannot hold all its parts is not
+// made at all.
+template <class T>
+void AddOwned(PointerList<T>& list, T* item)
+{
+  if (!list.Add(item))
+  {
+    delete item;
+    throw std::bad_alloc();
+  }
 }
 }
 
@@ -26,18 +40,28 @@ IPlugBase::IPlugBase(int nParams, const char* channelIOStr, int nPresets, const 
       mLatency(latency)
 {
   TRACE("IPlugBase::IPlugBase", __LINE__, "");
-  for (int i = 0; i < nParams; ++i)
-    mParams.Add(new IPlugParameter);
-  for (int i = 0; i < nPresets; ++i)
-    mPresets.Add(new IPlugPreset);
+  // The destructor does not run for a constructor that throws: what was
+  // made so far is deleted here.
+  try
+  {
+    for (int i = 0; i < nParams; ++i)
+      AddOwned(mParams, new IPlugParameter);
+    for (int i = 0; i < nPresets; ++i)
+      AddOwned(mPresets, new IPlugPreset);
 
-  CopyName(mEffectName, effectName);
-  CopyName(mProductName, productName);
-  CopyName(mMfrName, mfrName);
+    CopyName(mEffectName, effectName);
+    CopyName(mProductName, productName);
+    CopyName(mMfrName, mfrName);
 
-  int maxInputs = 0, maxOutputs = 0;
-  ParseChannelIOStr(channelIOStr, &maxInputs, &maxOutputs);
-  CreateChannels(maxInputs, maxOutputs);
+    int maxInputs = 0, maxOutputs = 0;
+    ParseChannelIOStr(channelIOStr, &maxInputs, &maxOutputs);
+    CreateChannels(maxInputs, maxOutputs);
+  }
+  catch (...)
+  {
+    DeleteOwned();
+    throw;
+  }
 }
 
 void IPlugBase::ParseChannelIOStr(const char* channelIOStr, int* maxInputs, int* maxOutputs)
@@ -54,7 +78,7 @@ void IPlugBase::ParseChannelIOStr(const char* channelIOStr, int* maxInputs, int*
     ChannelConfig* config = new ChannelConfig;
     config->inputs = nIn;
     config->outputs = nOut;
-    mChannelConfigs.Add(config);
+    AddOwned(mChannelConfigs, config);
     token = std::strchr(token, ' ');
     if (token)
       ++token;
@@ -63,27 +87,32 @@ void IPlugBase::ParseChannelIOStr(const char* channelIOStr, int* maxInputs, int*
 
 void IPlugBase::CreateChannels(int nInputs, int nOutputs)
 {
-  mInData.Resize(nInputs);
-  mOutData.Resize(nOutputs);
+  if (!mInData.Resize(nInputs) || !mOutData.Resize(nOutputs))
+    throw std::bad_alloc();
   for (int i = 0; i < nInputs; ++i)
   {
     IPlugInputChannel* channel = new IPlugInputChannel;
     channel->slot = mInData.Get() + i;
     *channel->slot = nullptr;
-    mInChannels.Add(channel);
+    AddOwned(mInChannels, channel);
   }
   for (int i = 0; i < nOutputs; ++i)
   {
     IPlugOutputChannel* channel = new IPlugOutputChannel;
     channel->slot = mOutData.Get() + i;
     *channel->slot = nullptr;
-    mOutChannels.Add(channel);
+    AddOwned(mOutChannels, channel);
   }
 }
 
 IPlugBase::~IPlugBase()
 {
   TRACE("IPlugBase::~IPlugBase", __LINE__, "");
+  DeleteOwned();
+}
+
+void IPlugBase::DeleteOwned()
+{
   mParams.DeleteAll();
   mPresets.DeleteAll();
   mInChannels.DeleteAll();
@@ -92,6 +121,7 @@ IPlugBase::~IPlugBase()
   mInputBusNames.DeleteAll();
   mOutputBusNames.DeleteAll();
   delete mDelayLine;
+  mDelayLine = nullptr;
 }
 
 void IPlugBase::ResetProcessing() { MutexGuard lock(&mMutex); }
@@ -150,6 +180,16 @@ void IPlugBase::SetParameterFromGUI(int paramIdx, double normalizedValue)
     return;
   param->SetFromNormalized(normalizedValue);
   SendHostEditValue(paramIdx, normalizedValue);
+  ParamChanged(paramIdx, false);
+}
+
+void IPlugBase::SetParameterFromHost(int paramIdx, double normalizedValue)
+{
+  MutexGuard lock(&mMutex);
+  IPlugParameter* param = GetParam(paramIdx);
+  if (!param || std::isnan(normalizedValue))
+    return;
+  param->SetFromNormalized(normalizedValue);
   ParamChanged(paramIdx, false);
 }
 
@@ -218,8 +258,10 @@ bool IPlugBase::IsInputConnected(int index) const
 
 static void NameBus(PointerList<StringBuffer>& names, int index, const char* name)
 {
+  StringBuffer* text = new StringBuffer(name);
   names.DeleteAt(index);
-  names.Insert(index, new StringBuffer(name));
+  if (!names.Insert(index, text))
+    delete text;
 }
 
 void IPlugBase::NameInputBus(int index, const char* name)

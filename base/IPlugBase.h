@@ -8,6 +8,8 @@
 #include "StateChunk.h"
 #include "StringBuffer.h"
 
+#include <atomic>
+
 class IGraphics;
 class LatencyDelayLine;
 
@@ -103,8 +105,10 @@ public:
   // scratch buffers to its length.
   void SetInputChannelConnections(int first, int count, bool connected);
   void SetOutputChannelConnections(int first, int count, bool connected);
-  void BindInputBuffers(int first, int count, float** hostBuffers, int nFrames);
-  void BindOutputBuffers(int first, int count, float** hostBuffers);
+  // Host buffers are read and written from frame startFrame on; a host
+  // buffer that is null reads as silence (inputs) or takes nothing (outputs).
+  void BindInputBuffers(int first, int count, float** hostBuffers, int nFrames, int startFrame = 0);
+  void BindOutputBuffers(int first, int count, float** hostBuffers, int startFrame = 0);
   void RenderBuffers(int nFrames);
   void BypassBuffers(int nFrames);
   // The bypass on double buffers: through the latency delay line when a
@@ -113,6 +117,17 @@ public:
   void ClearScratchBuffers();
   // False when the scratch buffers cannot hold nFrames.
   bool EnsureBlockSize(int nFrames);
+
+  // A parameter set from a host's normalised value, holding the plug mutex:
+  // clamped to [0, 1] (a NaN changes nothing), then ParamChanged.
+  void SetParameterFromHost(int paramIdx, double normalizedValue);
+
+  // Restores the plug state from bytes a host handed over, from position
+  // on, read over a copy of the current state: a value whose eight bytes did
+  // not all arrive, or that is not finite, keeps the parameter's current
+  // value. Returns the position behind the state, or -1 when the bytes were
+  // too few (the values that did arrive are restored all the same).
+  int RestorePlugState(const StateChunk* chunk, int position);
 
   bool StoreDefaultPreset(const char* name, int count);
   bool ApplyPreset(int index);
@@ -145,8 +160,8 @@ public:
   bool DoesChunks() const { return mDoesChunks; }
   bool IsInstrument() const { return mIsInstrument; }
   bool DoesMIDI() const { return mDoesMidi; }
-  bool IsBypassed() const { return mIsBypassed; }
-  void SetBypassed(bool bypassed) { mIsBypassed = bypassed; }
+  bool IsBypassed() const { return mIsBypassed.load(std::memory_order_relaxed); }
+  void SetBypassed(bool bypassed) { mIsBypassed.store(bypassed, std::memory_order_relaxed); }
   double GetSampleRate() const { return mSampleRate; }
   int GetBlockSize() const { return mBlockSize; }
   int GetLatency() const { return mLatency; }
@@ -164,6 +179,7 @@ protected:
   PointerList<const char>& ParamGroups() { return mParamGroups; }
 
 private:
+  void DeleteOwned();
   void ParseChannelIOStr(const char* channelIOStr, int* maxInputs, int* maxOutputs);
   void CreateChannels(int nInputs, int nOutputs);
   bool ResizeScratchBuffers(int nFrames);
@@ -183,7 +199,8 @@ private:
   bool mDoesChunks;
   bool mIsInstrument;
   bool mDoesMidi;
-  bool mIsBypassed = false;
+  // Set by the audio thread and a host's controller calls alike.
+  std::atomic<bool> mIsBypassed{false};
   int mCurrentPresetIdx = 0;
   double mSampleRate = 44100.0;
   int mBlockSize = 0;

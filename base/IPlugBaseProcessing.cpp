@@ -62,7 +62,7 @@ bool IPlugBase::EnsureBlockSize(int nFrames)
   return nFrames <= mBlockSize;
 }
 
-void IPlugBase::BindInputBuffers(int first, int count, float** hostBuffers, int nFrames)
+void IPlugBase::BindInputBuffers(int first, int count, float** hostBuffers, int nFrames, int startFrame)
 {
   const bool fits = EnsureBlockSize(nFrames);
   int nextHostBuffer = 0;
@@ -74,16 +74,21 @@ void IPlugBase::BindInputBuffers(int first, int count, float** hostBuffers, int 
     {
       double* scratch = ScratchOf(channel);
       const float* source = hostBuffers ? hostBuffers[nextHostBuffer++] : nullptr;
-      if (fits && scratch && source)
-        for (int f = 0; f < nFrames; ++f)
-          scratch[f] = source[f];
+      if (fits && scratch)
+      {
+        if (source)
+          for (int f = 0; f < nFrames; ++f)
+            scratch[f] = source[startFrame + f];
+        else
+          std::memset(scratch, 0, nFrames * sizeof(double));
+      }
       *channel->slot = scratch;
     }
     std::printf("done\n");
   }
 }
 
-void IPlugBase::BindOutputBuffers(int first, int count, float** hostBuffers)
+void IPlugBase::BindOutputBuffers(int first, int count, float** hostBuffers, int startFrame)
 {
   int nextHostBuffer = 0;
   for (int i = first < 0 ? 0 : first; i < first + count && i < NOutChannels(); ++i)
@@ -91,7 +96,11 @@ void IPlugBase::BindOutputBuffers(int first, int count, float** hostBuffers)
     IPlugOutputChannel* channel = GetOutChannel(i);
     channel->hostDestination = nullptr;
     if (channel->connected && hostBuffers)
-      channel->hostDestination = hostBuffers[nextHostBuffer++];
+    {
+      float* destination = hostBuffers[nextHostBuffer++];
+      if (destination)
+        channel->hostDestination = destination + startFrame;
+    }
     *channel->slot = ScratchOf(channel);
   }
 }

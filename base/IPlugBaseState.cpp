@@ -80,6 +80,24 @@ int IPlugBase::UnserializeParams(const StateChunk* chunk, int startPos)
   return pos;
 }
 
+int IPlugBase::RestorePlugState(const StateChunk* chunk, int position)
+{
+  MutexGuard lock(&mMutex);
+  StateChunk merged;
+  if (position < 0 || !SerializePlugState(&merged))
+    return -1;
+  const int size = merged.Size();
+  const int available = chunk->Size() - position;
+  for (int offset = 0; offset + kValueBytes <= size && offset + kValueBytes <= available; offset += kValueBytes)
+  {
+    const unsigned char* bytes = chunk->Get() + position + offset;
+    if (std::isfinite(DecodeDouble(bytes)))
+      std::memcpy(merged.Get() + offset, bytes, kValueBytes);
+  }
+  UnserializePlugState(&merged, 0);
+  return available >= size ? position + size : -1;
+}
+
 bool IPlugBase::StateMatches(const double* values, int position)
 {
   for (int i = 0; i < NParams(); ++i)

@@ -39,7 +39,7 @@ void IPlugParameter::SetupDouble(const char* name, double defaultValue, double m
   CopyText(mLabel, label);
   mGroup[0] = 0;
   mMin = min;
-  mValue = defaultValue;
+  Set(defaultValue);
   mMax = max < min + step ? min + step : max;
   mStep = step;
   mDefault = defaultValue;
@@ -87,7 +87,7 @@ void IPlugParameter::SetFromNormalized(double x)
   {
     v = std::floor(v / mStep + 0.5) * mStep;
   }
-  mValue = v < mMax ? v : mMax;
+  Set(v < mMax ? v : mMax);
 }
 
 double IPlugParameter::NormalizedValue(double value) const
@@ -97,22 +97,25 @@ double IPlugParameter::NormalizedValue(double value) const
   return n < 0.0 ? 0.0 : (n > 1.0 ? 1.0 : n);
 }
 
-void IPlugParameter::FormatForDisplay(char* destination) const
+const char* IPlugParameter::DisplayTextFor(int value) const
 {
-  const int truncated = TruncateToInt(mValue);
   for (int i = 0; i < mDisplayTexts.Count(); ++i)
+    if (mDisplayTexts.Get()[i].value == value)
+      return mDisplayTexts.Get()[i].text;
+  return nullptr;
+}
+
+void IPlugParameter::FormatForDisplay(double value, bool normalized, char* destination) const
+{
+  if (normalized)
+    value = mMin + (mMax - mMin) * std::pow(value, mShape);
+  const char* text = DisplayTextFor(TruncateToInt(value));
+  if (text && text[0])
   {
-    const ParameterDisplayText& entry = mDisplayTexts.Get()[i];
-    if (entry.value != truncated)
-      continue;
-    if (entry.text[0])
-    {
-      CopyText(destination, entry.text);
-      return;
-    }
-    break;
+    CopyText(destination, text);
+    return;
   }
-  const double shown = mNegateDisplay ? -mValue : mValue;
+  const double shown = mNegateDisplay ? -value : value;
   if (mPrecision == 0)
     std::snprintf(destination, kParameterTextLength, "%d", TruncateToInt(shown));
   else

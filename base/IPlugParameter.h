@@ -2,6 +2,8 @@
 
 #include "HeapBuffer.h"
 
+#include <atomic>
+
 enum ParameterKind
 {
   kParameterNone = 0,
@@ -26,6 +28,8 @@ int TruncateToInt(double value);
 // One automatable parameter in real units, with its mapping to and from the
 // normalised range 0..1 that hosts and controls speak:
 // normalised = ((value - min) / (max - min)) ^ (1 / shape).
+// The value is read on one thread (a host's controller, the editor) while
+// another (the audio thread) sets it: it is atomic.
 class IPlugParameter
 {
 public:
@@ -42,14 +46,23 @@ public:
   // x is clamped to [0, 1]; a NaN leaves the value as it was.
   void SetFromNormalized(double x);
   double NormalizedValue(double value) const;
-  double GetNormalized() const { return NormalizedValue(mValue); }
+  double GetNormalized() const { return NormalizedValue(Value()); }
 
-  // Writes the display text of the current value into a buffer of at least
-  // kParameterTextLength characters.
-  void FormatForDisplay(char* destination) const;
+  // Writes the display text of a value into a buffer of at least
+  // kParameterTextLength characters: the text of the first display-text
+  // entry for the value truncated toward zero when it is not empty, else the
+  // number (negated with the negate-display flag) at the display precision.
+  // A normalised value is first taken to min + (max - min) * x^shape,
+  // without clamping.
+  void FormatForDisplay(double value, bool normalized, char* destination) const;
+  // The display text of the current value.
+  void FormatForDisplay(char* destination) const { FormatForDisplay(Value(), false, destination); }
+  // The text of the first display-text entry for value (possibly empty),
+  // or null when there is none.
+  const char* DisplayTextFor(int value) const;
 
-  void Set(double value) { mValue = value; }
-  double Value() const { return mValue; }
+  void Set(double value) { mValue.store(value, std::memory_order_relaxed); }
+  double Value() const { return mValue.load(std::memory_order_relaxed); }
   double Min() const { return mMin; }
   double Max() const { return mMax; }
   double Step() const { return mStep; }
@@ -70,7 +83,7 @@ public:
 
 private:
   ParameterKind mKind = kParameterNone;
-  double mValue = 0.0;
+  std::atomic<double> mValue{0.0};
   double mMin = 0.0;
   double mMax = 1.0;
   double mStep = 1.0;

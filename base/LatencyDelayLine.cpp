@@ -33,9 +33,12 @@ void LatencyDelayLine::Process(double** inputs, double** outputs, int nFrames)
   {
     for (int c = 0; c < channels; ++c)
     {
+      // Read before writing: a host may hand the same buffer as input and
+      // output.
       double& entry = ring[c * mLength + mWritePos];
+      const double input = inputs[c][f];
       outputs[c][f] = entry;
-      entry = inputs[c][f];
+      entry = input;
     }
     if (++mWritePos == mLength)
       mWritePos = 0;

@@ -9,8 +9,7 @@ class LatencyDelayLine
 public:
   LatencyDelayLine(int nInputs, int nOutputs, int length);
 
-  // Input and output buffers must be distinct: each output sample is
-  // written before the input sample of the same frame is read.
+  // Input and output may be the same buffers.
   void Process(double** inputs, double** outputs, int nFrames);
 
   // Resizes the ring to the new length and zeroes it.

@@ -1,8 +1,7 @@
 #pragma once
 
+#include "HostCallGuard.h"
 #include "ZelvarLispera.h"
-
-#include <new>
 
 // Constructs one effect on the module's wrapper for a host; null when that
 // failed, since no exception may leave into the host. Constructions never
@@ -12,12 +11,5 @@ Wrapper* CreatePlugInstance(typename Wrapper::InstanceInfo instanceInfo = {})
 {
   static Mutex sInstanceMutex;
   MutexGuard lock(&sInstanceMutex);
-  try
-  {
-    return new ZelvarLispera<Wrapper>(instanceInfo);
-  }
-  catch (...)
-  {
-    return nullptr;
-  }
+  return GuardHostCall<Wrapper*>(nullptr, nullptr, [&] { return new ZelvarLispera<Wrapper>(instanceInfo); });
 }

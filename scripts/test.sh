@@ -17,8 +17,10 @@ for target in "${targets[@]}"; do
     fuzz) extra=(-DCMAKE_BUILD_TYPE=RelWithDebInfo) ;;
     # The Windows trees compare their module renders with the native one
     # and, on x86, with the x64 one (the trees run in this order).
-    x64) extra=(-DCMAKE_BUILD_TYPE=Release -DZL_NATIVE_RENDER="$build_root/test-native/render-native.wav") ;;
-    x86) extra=(-DCMAKE_BUILD_TYPE=Release -DZL_NATIVE_RENDER="$build_root/test-native/render-native.wav"
+    x64) extra=(-DCMAKE_BUILD_TYPE=Release -DZL_REQUIRE_RENDERS=ON
+                -DZL_NATIVE_RENDER="$build_root/test-native/render-native.wav") ;;
+    x86) extra=(-DCMAKE_BUILD_TYPE=Release -DZL_REQUIRE_RENDERS=ON
+                -DZL_NATIVE_RENDER="$build_root/test-native/render-native.wav"
                 -DZL_PEER_RENDER="$build_root/test-x64/render-module.wav") ;;
   esac
   configure_tree "$dir" $target "${extra[@]}" || exit 1

@@ -41,25 +41,22 @@ EventBus::EventBus(const char* name, BusType busType, int32 flags, int32 channel
 {
 }
 
+// Each list owns its buses from the moment they are handed over, also when
+// the list cannot grow.
 Bus* BusList::add(Bus* bus)
 {
-  mBuses.emplace_back(bus);
+  std::unique_ptr<Bus> owned(bus);
+  mBuses.push_back(std::move(owned));
   return bus;
 }
 
 Bus* BusList::at(int32 index) const { return index >= 0 && index < count() ? mBuses[index].get() : nullptr; }
 
-void BusList::removeAt(int32 index)
+void BusList::replace(int32 index, Bus* bus)
 {
+  std::unique_ptr<Bus> owned(bus);
   if (index >= 0 && index < count())
-    mBuses.erase(mBuses.begin() + index);
-}
-
-void BusList::insert(int32 index, Bus* bus)
-{
-  if (index < 0 || index > count())
-    index = count();
-  mBuses.emplace(mBuses.begin() + index, bus);
+    mBuses[index] = std::move(owned);
 }
 }
 }

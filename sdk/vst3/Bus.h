@@ -57,9 +57,9 @@ public:
   Bus* add(Bus* bus);
   Bus* at(int32 index) const;
   int32 count() const { return static_cast<int32>(mBuses.size()); }
-  void removeAt(int32 index);
-  // Puts bus at the index, or appends it when the index is the count.
-  void insert(int32 index, Bus* bus);
+  // Takes bus in place of the one at the index (deleting that one); a bad
+  // index deletes bus.
+  void replace(int32 index, Bus* bus);
   void clear() { mBuses.clear(); }
   MediaType type() const { return mType; }
   BusDirection direction() const { return mDirection; }

@@ -12,20 +12,15 @@ namespace Vst
 {
 namespace
 {
-// The 8-bit form of a host's text, for parsing.
-std::string Narrow(const TChar* string)
-{
-  char text[128];
-  NarrowText(text, sizeof text, string, 128);
-  return text;
-}
+constexpr int32 kTextUnits = 128;
 
 bool ParseNumber(const TChar* string, double* value)
 {
-  const std::string text = Narrow(string);
+  char text[kTextUnits];
+  NarrowText(text, sizeof text, string, kTextUnits);
   char* end = nullptr;
-  *value = std::strtod(text.c_str(), &end);
-  return !text.empty() && end != text.c_str();
+  *value = std::strtod(text, &end);
+  return text[0] && end != text;
 }
 
 void FormatNumber(double value, int32 precision, String128 string)
@@ -55,6 +50,12 @@ void Parameter::setNormalized(ParamValue value)
 {
   if (!std::isnan(value))
     mValue = Clamp01(value);
+}
+
+void Parameter::setDefaultNormalized(ParamValue value)
+{
+  setNormalized(value);
+  mInfo.defaultNormalizedValue = mValue;
 }
 
 void Parameter::toString(ParamValue normalized, String128 string) const
@@ -111,7 +112,8 @@ void StringListParameter::toString(ParamValue normalized, String128 string) cons
 
 bool StringListParameter::fromString(const TChar* string, ParamValue& normalized) const
 {
-  const std::string text = Narrow(string);
+  char text[kTextUnits];
+  NarrowText(text, sizeof text, string, kTextUnits);
   for (size_t i = 0; i < mStrings.size(); ++i)
     if (mStrings[i] == text)
     {
@@ -133,7 +135,8 @@ ParamValue StringListParameter::toNormalized(ParamValue plain) const
 
 Parameter* ParameterContainer::addParameter(Parameter* parameter)
 {
-  mParameters.emplace_back(parameter);
+  std::unique_ptr<Parameter> owned(parameter);
+  mParameters.push_back(std::move(owned));
   return parameter;
 }
 

@@ -23,6 +23,8 @@ public:
   const ParameterInfo& getInfo() const { return mInfo; }
   ParamValue getNormalized() const { return mValue; }
   void setNormalized(ParamValue value);
+  // The default a host resets to; the value becomes it as well.
+  void setDefaultNormalized(ParamValue value);
   void setPrecision(int32 precision) { mPrecision = precision; }
   int32 getPrecision() const { return mPrecision; }
 

@@ -1,6 +1,6 @@
 // What the containers and the state code do when memory cannot be had.
 
-#include "FailingHeap.h"
+#include "support/TestHeap.h"
 #include "HeapBuffer.h"
 #include "StringBuffer.h"
 #include "TestPlug.h"
@@ -18,7 +18,7 @@ TEST(AllocationFailure, HeapBufferKeepsDataAndSize)
   void* before = buffer.Get();
   const int allocated = buffer.Allocated();
   {
-    FailingHeap::Scope fail(true, false);
+    TestHeap::Scope fail(true, false);
     EXPECT_EQ(buffer.Resize(1000), before);
   }
   EXPECT_EQ(buffer.Size(), 4);
@@ -26,7 +26,7 @@ TEST(AllocationFailure, HeapBufferKeepsDataAndSize)
   EXPECT_EQ(std::memcmp(buffer.Get(), "keep", 4), 0);
 
   HeapBuffer empty;
-  FailingHeap::Scope fail(true, false);
+  TestHeap::Scope fail(true, false);
   EXPECT_EQ(empty.Resize(10), nullptr);
   EXPECT_EQ(empty.Size(), 0);
 }
@@ -35,7 +35,7 @@ TEST(AllocationFailure, FreshBlockWhenReallocationFails)
 {
   HeapBuffer buffer(128);
   std::memcpy(buffer.Resize(4), "copy", 4);
-  FailingHeap::Scope fail(false, true);
+  TestHeap::Scope fail(false, true);
   const char* data = static_cast<const char*>(buffer.Resize(1000));
   ASSERT_NE(data, nullptr);
   EXPECT_EQ(buffer.Size(), 1000);
@@ -45,7 +45,7 @@ TEST(AllocationFailure, FreshBlockWhenReallocationFails)
 TEST(AllocationFailure, StringBufferStops)
 {
   StringBuffer text("abc");
-  FailingHeap::Scope fail(true, false);
+  TestHeap::Scope fail(true, false);
   text.SetAt(3, "defghijklmnopqrstuvwxyz0123456789defghijklmnopqrstuvwxyz0123456789defghijklmnopqrstuvwxyz0123456789defghijklmnopqrstuvwxyz0123456789", 130);
   EXPECT_STREQ(text.Get(), "abc");
   EXPECT_STREQ(text.Printf(500, "%s", "long"), "abc");
@@ -58,7 +58,7 @@ TEST(AllocationFailure, SerializeParamsReportsTheFailedAppend)
   const unsigned char page[4000] = {};
   chunk.PutBytes(page, 1);  // a first block of 4000 bytes...
   chunk.PutBytes(page, 3999);  // ...filled exactly
-  FailingHeap::Scope fail(true, false);
+  TestHeap::Scope fail(true, false);
   // The chunk is not empty, but it did not grow.
   EXPECT_FALSE(plug.SerializeParams(&chunk));
   EXPECT_EQ(chunk.Size(), 4000);
@@ -69,7 +69,7 @@ TEST(AllocationFailure, ChangeBlockSizeKeepsTheOldSize)
   TestPlug plug;
   plug.ChangeBlockSize(16);
   {
-    FailingHeap::Scope fail(true, false);
+    TestHeap::Scope fail(true, false);
     plug.ChangeBlockSize(100000);
   }
   EXPECT_EQ(plug.GetBlockSize(), 16);

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
+#include <vector>
 
 namespace
 {
@@ -116,6 +118,19 @@ TEST(IPlugBase, SetParameterFromGUISetsReportsThenNotifies)
   plug.SetParameterFromGUI(18, 0.5);
   plug.SetParameterFromGUI(-1, 0.5);
   EXPECT_TRUE(plug.events.empty());
+}
+
+TEST(IPlugBase, SetParameterFromHostClampsIgnoresNaNAndNotifies)
+{
+  TestPlug plug;
+  plug.GetParam(0)->SetupDouble("Amount", 50.0, 0.0, 100.0, 1.0);
+  plug.SetParameterFromHost(0, 0.25);
+  plug.SetParameterFromHost(0, 1.5);
+  plug.SetParameterFromHost(0, std::numeric_limits<double>::quiet_NaN());
+  plug.SetParameterFromHost(99, 0.5);
+  EXPECT_EQ(plug.GetParam(0)->Value(), 100.0);
+  const std::vector<TestPlug::Event> expected = {{"changed", 0, 25.0}, {"changed", 0, 100.0}};
+  EXPECT_EQ(plug.events, expected) << "no host edit is echoed back, NaN changes nothing";
 }
 
 TEST(IPlugBase, AttachEditorIgnoresNull)

@@ -119,6 +119,28 @@ TEST(IPlugParameter, EmptyDisplayTextEndsTheSearch)
   EXPECT_STREQ(text, "2");
 }
 
+// The one display text of every caller: the current value, another real
+// value, or a normalised one taken through the shape without clamping.
+TEST(IPlugParameter, DisplayOfAnyValue)
+{
+  IPlugParameter shaped;
+  shaped.SetupDouble("p", 0.0, 0.0, 100.0, 0.5, "", "", 2.0);
+  shaped.AppendDisplayText(100, "full");
+  char text[kParameterTextLength];
+  shaped.FormatForDisplay(0.5, true, text);
+  EXPECT_STREQ(text, "25.0");
+  shaped.FormatForDisplay(1.0, true, text);
+  EXPECT_STREQ(text, "full");
+  shaped.FormatForDisplay(2.0, true, text);
+  EXPECT_STREQ(text, "400.0") << "not clamped";
+  shaped.FormatForDisplay(100.7, false, text);
+  EXPECT_STREQ(text, "full");
+  EXPECT_STREQ(shaped.DisplayTextFor(100), "full");
+  EXPECT_EQ(shaped.DisplayTextFor(99), nullptr);
+  shaped.FormatForDisplay(text);
+  EXPECT_STREQ(text, "0.0") << "the current value";
+}
+
 TEST(IPlugParameter, DisplayOfValuesOutsideTheIntRange)
 {
   IPlugParameter param;

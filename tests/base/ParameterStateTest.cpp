@@ -137,6 +137,53 @@ TEST(ParameterState, ReadsFromAPositionAndLeavesTheRest)
   EXPECT_EQ(plug.UnserializeParams(&chunk, -1), -1);
 }
 
+// A host's bytes over the current state: whole finite values are restored
+// (clamped), a torn or missing value and every non-finite one keep the
+// current value, and every parameter is notified.
+TEST(ParameterState, RestoreReadsOverTheCurrentState)
+{
+  struct Case
+  {
+    const char* what;
+    std::vector<double> values;
+    int extraBytes;  // after the values: a torn value, or bytes behind the state
+    int position;
+    int result;
+    double amount, dryWet, hf;
+  };
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double inf = std::numeric_limits<double>::infinity();
+  std::vector<double> all(18, 1.0);
+  all[0] = 250.0;
+  all[1] = nan;
+  const Case cases[] = {
+      {"whole state, clamped, NaN keeps", all, 0, 0, 144, 100.0, 37.0, 1.0},
+      {"bytes behind the state", all, 8, 0, 144, 100.0, 37.0, 1.0},
+      {"one and a half values", {20.0}, 4, 0, -1, 20.0, 37.0, 0.0},
+      {"nothing", {}, 0, 0, -1, 12.0, 37.0, 0.0},
+      {"infinity keeps", {-inf, 40.0}, 0, 0, -1, 12.0, 40.0, 0.0},
+      {"from a position", {99.0, 60.0, 30.0}, 0, 8, -1, 60.0, 30.0, 0.0},
+      {"negative position", all, 0, -8, -1, 12.0, 37.0, 0.0},
+  };
+  for (const Case& c : cases)
+  {
+    StatePlug plug;
+    plug.GetParam(0)->Set(12.0);
+    plug.GetParam(1)->Set(37.0);
+    StateChunk chunk;
+    for (double v : c.values)
+      PutDouble(&chunk, v);
+    const unsigned char tail[8] = {1, 2, 3, 4, 5, 6, 7, 8};
+    chunk.PutBytes(tail, c.extraBytes);
+    plug.events.clear();
+    EXPECT_EQ(plug.RestorePlugState(&chunk, c.position), c.result) << c.what;
+    EXPECT_EQ(plug.GetParam(0)->Value(), c.amount) << c.what;
+    EXPECT_EQ(plug.GetParam(1)->Value(), c.dryWet) << c.what;
+    EXPECT_EQ(plug.GetParam(17)->Value(), c.hf) << c.what;
+    EXPECT_EQ(plug.events.size(), c.position < 0 ? 0u : 18u) << c.what;
+  }
+}
+
 TEST(ParameterState, StateMatchesWithinSinglePrecision)
 {
   StatePlug plug;

@@ -141,6 +141,27 @@ TEST(ProcessingGlue, UnconnectedOutputIsComputedButNotWritten)
   EXPECT_EQ(plug.GetOutChannel(1)->scratch.Get()[1], 8.0);
 }
 
+TEST(ProcessingGlue, BindingFromAFrameOnAndNullHostBuffers)
+{
+  DoublingPlug plug;
+  plug.ChangeBlockSize(2);
+  plug.SetInputChannelConnections(0, 2, true);
+  plug.SetOutputChannelConnections(0, 2, true);
+  plug.GetInChannel(1)->scratch.Get()[0] = 5.0;  // an earlier block's samples
+  float in0[4] = {1, 2, 3, 4}, out0[4] = {0, 0, 0, 0}, out1[4] = {9, 9, 9, 9};
+  float* inputs[2] = {in0, nullptr};
+  float* outputs[2] = {out0, nullptr};
+  testing::internal::CaptureStdout();
+  plug.BindInputBuffers(0, 2, inputs, 2, 2);
+  testing::internal::GetCapturedStdout();
+  plug.BindOutputBuffers(0, 2, outputs, 2);
+  plug.RenderBuffers(2);
+  EXPECT_EQ(std::vector<float>(out0, out0 + 4), (std::vector<float>{0, 0, 6, 8}));
+  EXPECT_EQ(plug.GetOutChannel(1)->hostDestination, nullptr);
+  EXPECT_EQ(plug.GetOutChannel(1)->scratch.Get()[0], 0.0) << "a null input buffer reads silence";
+  EXPECT_EQ(std::vector<float>(out1, out1 + 4), std::vector<float>(4, 9.0f));
+}
+
 TEST(ProcessingGlue, ClearScratchBuffersZeroesEveryChannel)
 {
   TestPlug plug;
@@ -168,6 +189,24 @@ TEST(ProcessingGlue, DefaultProcessDoubleCopiesOrSilences)
   double* outs[1] = {out};
   narrowOut.ProcessDouble(ins, outs, 2);
   EXPECT_EQ(out[1], 2.0);
+}
+
+TEST(LatencyDelayLine, DelaysInPlaceBuffersAsSeparateOnes)
+{
+  LatencyDelayLine separate(2, 2, 3), inPlace(2, 2, 3);
+  std::vector<double> in0{1, 2, 3, 4, 5}, in1{6, 7, 8, 9, 10};
+  std::vector<double> out0(5), out1(5);
+  double* ins[2] = {in0.data(), in1.data()};
+  double* outs[2] = {out0.data(), out1.data()};
+  separate.Process(ins, outs, 5);
+  std::vector<double> io0 = in0, io1 = in1;
+  double* shared[2] = {io0.data(), io1.data()};
+  inPlace.Process(shared, shared, 5);
+  EXPECT_EQ(out0, (std::vector<double>{0, 0, 0, 1, 2}));
+  EXPECT_EQ(io0, out0);
+  EXPECT_EQ(io1, out1);
+  inPlace.Process(shared, shared, 5);
+  EXPECT_EQ(io0, (std::vector<double>{3, 4, 5, 0, 0}));
 }
 
 TEST(LatencyDelayLine, RefusesLengthsThatDoNotFit)

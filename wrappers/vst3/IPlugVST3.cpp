@@ -3,9 +3,11 @@
 
 #include "IPlugVST3.h"
 
+#include "HostCallGuard.h"
 #include "UString.h"
 
 #include <cmath>
+#include <memory>
 
 using namespace Steinberg;
 using namespace Steinberg::Vst;
@@ -90,11 +92,19 @@ tresult PLUGIN_API IPlugVST3::initialize(FUnknown* context)
   }
 
   // Built once until terminate, even when a second initialize (or one that
-  // follows initialize(null)) is taken.
+  // follows initialize(null)) is taken. What could not be built is undone.
   if (result == kResultOk && !mInitialized)
   {
-    BuildBuses();
-    BuildParameters();
+    const tresult built = GuardHostCall<tresult>(kOutOfMemory, kInternalError, [this] {
+      BuildBuses();
+      BuildParameters();
+      return kResultOk;
+    });
+    if (built != kResultOk)
+    {
+      terminate();
+      return built;
+    }
     mInitialized = true;
   }
   HostInitDone();
@@ -147,26 +157,20 @@ void IPlugVST3::BuildParameters()
         new Parameter("Preset", kPresetParamId, "", 0.0, NPresets(), ParameterInfo::kIsProgramChange, kRootUnitId));
   if (!IsInstrument())
   {
-    StringListParameter* bypass = new StringListParameter(
-        "Bypass", kBypassParamId, "", ParameterInfo::kCanAutomate | ParameterInfo::kIsBypass, kRootUnitId);
+    std::unique_ptr<StringListParameter> bypass(new StringListParameter(
+        "Bypass", kBypassParamId, "", ParameterInfo::kCanAutomate | ParameterInfo::kIsBypass, kRootUnitId));
     bypass->appendString("off");
     bypass->appendString("on");
-    parameters.addParameter(bypass);
+    parameters.addParameter(bypass.release());
   }
 
   for (int i = 0; i < NParams(); ++i)
   {
     const IPlugParameter* param = GetParam(i);
     const UnitID unit = UnitOfGroup(param->Group());
-    const char* units = param->Label();
-    const int truncated = TruncateToInt(param->Value());
-    for (int t = 0; t < param->DisplayTextCount(); ++t)
-      if (param->DisplayTextAt(t)->value == truncated)
-      {
-        if (param->DisplayTextAt(t)->text[0])
-          units = "";
-        break;
-      }
+    // A value shown by its own text carries no unit.
+    const char* shownText = param->DisplayTextFor(TruncateToInt(param->Value()));
+    const char* units = shownText && shownText[0] ? "" : param->Label();
     const int32 automate = param->CanAutomate() ? ParameterInfo::kCanAutomate : 0;
 
     switch (param->Kind())
@@ -174,19 +178,15 @@ void IPlugVST3::BuildParameters()
     case kParameterBool:
     case kParameterEnum:
     {
-      StringListParameter* list = new StringListParameter(param->Name(), i, units, automate, unit);
+      std::unique_ptr<StringListParameter> list(new StringListParameter(param->Name(), i, units, automate, unit));
       for (int v = 0; v < param->DisplayTextCount(); ++v)
       {
-        const char* text = "";
-        for (int t = 0; t < param->DisplayTextCount(); ++t)
-          if (param->DisplayTextAt(t)->value == v)
-          {
-            text = param->DisplayTextAt(t)->text;
-            break;
-          }
-        list->appendString(text);
+        const char* text = param->DisplayTextFor(v);
+        list->appendString(text ? text : "");
       }
-      parameters.addParameter(list);
+      // A host's "reset to default" must give the parameter's own default.
+      list->setDefaultNormalized(list->toNormalized(param->Default()));
+      parameters.addParameter(list.release());
       break;
     }
     case kParameterInt:
@@ -204,7 +204,7 @@ void IPlugVST3::BuildParameters()
   }
 
   if (DoesMIDI())
-    for (int cc = 0; cc < 128; ++cc)
+    for (int cc = 0; cc < kMidiControllers; ++cc)
     {
       RangeParameter* controller = new RangeParameter("MIDI CC", NParams() + cc, "", 0.0, 127.0, 0.0, 0,
                                                       ParameterInfo::kCanAutomate, kRootUnitId);
@@ -222,6 +222,13 @@ tresult PLUGIN_API IPlugVST3::setActive(TBool state)
 tresult PLUGIN_API IPlugVST3::setBusArrangements(SpeakerArrangement* inputs, int32 numIns,
                                                  SpeakerArrangement* outputs, int32 numOuts)
 {
+  return GuardHostCall<tresult>(kOutOfMemory, kInternalError,
+                       [&] { return ArrangeBuses(inputs, numIns, outputs, numOuts); });
+}
+
+tresult IPlugVST3::ArrangeBuses(SpeakerArrangement* inputs, int32 numIns, SpeakerArrangement* outputs,
+                                int32 numOuts)
+{
   SetInputChannelConnections(0, NInChannels(), false);
   SetOutputChannelConnections(0, NOutChannels(), false);
 
@@ -236,17 +243,11 @@ tresult PLUGIN_API IPlugVST3::setBusArrangements(SpeakerArrangement* inputs, int
 
   Bus* input = audioInputs.at(0);
   if (input && input->channelCount() != nIn)
-  {
-    audioInputs.removeAt(0);
-    audioInputs.insert(0, new AudioBus("Input", kMain, BusInfo::kDefaultActive, SpeakerArrangementForChannels(nIn)));
-  }
+    audioInputs.replace(0, new AudioBus("Input", kMain, BusInfo::kDefaultActive, SpeakerArrangementForChannels(nIn)));
   Bus* output = audioOutputs.at(0);
   if (output && output->channelCount() != nOut)
-  {
-    audioOutputs.removeAt(0);
-    audioOutputs.insert(0,
-                        new AudioBus("Output", kMain, BusInfo::kDefaultActive, SpeakerArrangementForChannels(nOut)));
-  }
+    audioOutputs.replace(0,
+                         new AudioBus("Output", kMain, BusInfo::kDefaultActive, SpeakerArrangementForChannels(nOut)));
   return kResultTrue;
 }
 

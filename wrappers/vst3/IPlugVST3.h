@@ -5,6 +5,9 @@
 
 constexpr Steinberg::Vst::ParamID kBypassParamId = 0x62706173;  // 'bpas'
 constexpr Steinberg::Vst::ParamID kPresetParamId = 0x70727374;  // 'prst'
+// A plug-in that takes MIDI has one parameter per MIDI controller after its
+// own parameters.
+constexpr int kMidiControllers = 128;
 
 // The VST3 wrapper: one IPlugBase instance as a single-component effect,
 // processor and controller in one object.
@@ -107,15 +110,17 @@ public:
   bool SendSysExEvent(const ISysExEvent*) override { return false; }
 
 private:
+  Steinberg::tresult ArrangeBuses(Steinberg::Vst::SpeakerArrangement* inputs, Steinberg::int32 numIns,
+                                 Steinberg::Vst::SpeakerArrangement* outputs, Steinberg::int32 numOuts);
   void BuildBuses();
   void BuildParameters();
   Steinberg::Vst::UnitID UnitOfGroup(const char* group);
   void ApplyParameterChanges(Steinberg::Vst::IParameterChanges* changes);
   void ApplyNoteEvents(Steinberg::Vst::IEventList* events);
-  void BindBuses32(Steinberg::Vst::ProcessData& data);
-  void BindBuses64(Steinberg::Vst::ProcessData& data);
-  void ConnectInputs(Steinberg::Vst::ProcessData& data);
-  void ConnectOutputBus(Steinberg::int32 b, int start, const Steinberg::Vst::AudioBusBuffers& bus, bool hasBuffers);
+  void ConnectChannels(Steinberg::Vst::ProcessData& data, bool sample32);
+  void BindBuffers32(Steinberg::Vst::ProcessData& data, int startFrame, int nFrames);
+  void BindBuffers64(Steinberg::Vst::ProcessData& data, int startFrame, int nFrames);
+  void SilenceHostOutputs(Steinberg::Vst::ProcessData& data, bool sample32);
 
   int mSideChainChannels = 0;
   bool mInitialized = false;

@@ -14,7 +14,26 @@ using namespace Steinberg::Vst;
 
 namespace
 {
-constexpr int kValueBytes = 8;
+constexpr int32 kBypassBytes = 4;
+
+// Some hosts' streams answer kResultOk without filling in the count: the
+// count starts at the whole request, and only a count the stream gives
+// smaller (or a failed call) means a short read or write.
+int32 ReadFromStream(IBStream* stream, void* bytes, int32 count)
+{
+  int32 done = count;
+  if (stream->read(bytes, count, &done) != kResultOk)
+    return 0;
+  return done < 0 ? 0 : (done > count ? count : done);
+}
+
+int32 WriteToStream(IBStream* stream, void* bytes, int32 count)
+{
+  int32 done = count;
+  if (stream->write(bytes, count, &done) != kResultOk)
+    return 0;
+  return done;
+}
 
 bool IsPlugParam(const IPlugBase& plug, ParamID id)
 {
@@ -33,11 +52,9 @@ tresult PLUGIN_API IPlugVST3::getState(IBStream* state)
   StateChunk chunk;
   if (!SerializePlugState(&chunk))
     return kResultFalse;
-  const unsigned char bypass[4] = {static_cast<unsigned char>(IsBypassed() ? 1 : 0), 0, 0, 0};
-  int32 written = 0, bypassWritten = 0;
-  if (state->write(chunk.Get(), chunk.Size(), &written) != kResultOk || written != chunk.Size())
-    return kResultFalse;
-  if (state->write(const_cast<unsigned char*>(bypass), 4, &bypassWritten) != kResultOk || bypassWritten != 4)
+  unsigned char bypass[kBypassBytes] = {static_cast<unsigned char>(IsBypassed() ? 1 : 0), 0, 0, 0};
+  if (WriteToStream(state, chunk.Get(), chunk.Size()) != chunk.Size() ||
+      WriteToStream(state, bypass, kBypassBytes) != kBypassBytes)
     return kResultFalse;
   return kResultOk;
 }
@@ -47,36 +64,21 @@ tresult PLUGIN_API IPlugVST3::setState(IBStream* state)
   if (!state)
     return kInvalidArgument;
   MutexGuard lock(GetMutex());
-  StateChunk chunk;
-  SerializePlugState(&chunk);
-  const int size = chunk.Size();
-  if (size == 0)
-    return kResultFalse;
-
-  // The stream is read over a copy of the current state: a short stream
-  // restores only the parameters whose bytes all arrived, and a value that
-  // is not finite keeps the parameter's current value.
+  StateChunk current;
+  SerializePlugState(&current);
+  const int size = current.Size();
   StateChunk incoming;
-  incoming.Resize(size);
-  int32 got = 0;
-  if (state->read(incoming.Get(), size, &got) != kResultOk)
-    got = 0;
-  got = got < 0 ? 0 : (got > size ? size : got);
-  const int whole = got / kValueBytes * kValueBytes;
-  for (int pos = 0; pos + kValueBytes <= whole; pos += kValueBytes)
-  {
-    double value;
-    std::memcpy(&value, incoming.Get() + pos, kValueBytes);  // both little-endian
-    if (std::isfinite(value))
-      std::memcpy(chunk.Get() + pos, incoming.Get() + pos, kValueBytes);
-  }
-  UnserializePlugState(&chunk, 0);
-  if (got < size)
+  if (size == 0 || incoming.Resize(size) == nullptr)
     return kResultFalse;
 
-  unsigned char bypass[4] = {0, 0, 0, 0};
-  int32 bypassGot = 0;
-  if (state->read(bypass, 4, &bypassGot) != kResultOk || bypassGot != 4)
+  // A short stream restores the parameters whose bytes all arrived and
+  // leaves the others as they are (the bypass word is then missing too).
+  incoming.Resize(ReadFromStream(state, incoming.Get(), size));
+  if (RestorePlugState(&incoming, 0) < 0)
+    return kResultFalse;
+
+  unsigned char bypass[kBypassBytes] = {0, 0, 0, 0};
+  if (ReadFromStream(state, bypass, kBypassBytes) != kBypassBytes)
     return kResultFalse;
   SetBypassed((bypass[0] | bypass[1] | bypass[2] | bypass[3]) != 0);
   RefreshParamControls();
@@ -87,29 +89,8 @@ tresult PLUGIN_API IPlugVST3::getParamStringByValue(ParamID id, ParamValue x, St
 {
   if (!IsPlugParam(*this, id) || !string)
     return kResultFalse;
-  const IPlugParameter* param = GetParam(static_cast<int>(id));
-  double plain = param->Min() + (param->Max() - param->Min()) * std::pow(x, param->Shape());
-  char text[kParameterTextLength] = {};
-  const int truncated = TruncateToInt(plain);
-  for (int t = 0; t < param->DisplayTextCount(); ++t)
-  {
-    const ParameterDisplayText* entry = param->DisplayTextAt(t);
-    if (entry->value == truncated)
-    {
-      if (entry->text[0])
-        std::snprintf(text, sizeof text, "%s", entry->text);
-      break;
-    }
-  }
-  if (!text[0])
-  {
-    if (param->NegateDisplay())
-      plain = -plain;
-    if (param->Precision())
-      std::snprintf(text, sizeof text, "%.*f", param->Precision(), plain);
-    else
-      std::snprintf(text, sizeof text, "%d", TruncateToInt(plain));
-  }
+  char text[kParameterTextLength];
+  GetParam(static_cast<int>(id))->FormatForDisplay(x, true, text);
   WidenText(string, 128, text);
   return kResultOk;
 }
@@ -128,6 +109,13 @@ ParamValue PLUGIN_API IPlugVST3::getParamNormalized(ParamID id)
 
 tresult PLUGIN_API IPlugVST3::setParamNormalized(ParamID id, ParamValue value)
 {
+  // The host's bypass button reads back what it set, as process would take it.
+  if (id == kBypassParamId)
+  {
+    if (!std::isnan(value))
+      SetBypassed(value > 0.5);
+    return kResultOk;
+  }
   if (!IsPlugParam(*this, id))
     return kResultFalse;
   GetParam(static_cast<int>(id))->SetFromNormalized(value);

@@ -5,9 +5,32 @@
 #include "IPlugVST3.h"
 
 #include <cmath>
+#include <cstring>
 
 using namespace Steinberg;
 using namespace Steinberg::Vst;
+
+namespace
+{
+bool HasHostBuffers(const AudioBusBuffers& bus, bool sample32)
+{
+  return sample32 ? bus.channelBuffers32 != nullptr : bus.channelBuffers64 != nullptr;
+}
+
+// A bus's channel count as far as it reaches into count channels from start.
+int ChannelsWithin(const AudioBusBuffers& bus, int start, int count)
+{
+  const int room = count - start;
+  return bus.numChannels < 0 ? 0 : (bus.numChannels < room ? bus.numChannels : room);
+}
+
+// A MIDI data byte: 0 to 127, truncated. A host's value outside the range
+// is limited before the conversion, which would be undefined for it.
+unsigned char MidiData(double value)
+{
+  return static_cast<unsigned char>(value > 0.0 ? (value < 127.0 ? value : 127.0) : 0.0);
+}
+}
 
 tresult PLUGIN_API IPlugVST3::process(ProcessData& data)
 {
@@ -17,33 +40,44 @@ tresult PLUGIN_API IPlugVST3::process(ProcessData& data)
   ApplyParameterChanges(data.inputParameterChanges);
   ApplyNoteEvents(data.inputEvents);
 
-  // Every block starts from no connection, each slot on its own scratch, so
-  // that no host pointer of an earlier block is ever used again.
-  SetInputChannelConnections(0, NInChannels(), false);
-  SetOutputChannelConnections(0, NOutChannels(), false);
+  // Every block connects anew, so that no host buffer of an earlier block
+  // is ever used again.
+  const int32 sampleSize = processSetup.symbolicSampleSize;
+  const bool sample32 = sampleSize == kSample32;
   const int nFrames = data.numSamples;
-  // A block longer than the set-up's maximum grows the scratch first; it is
-  // never split, since the effect's output depends on block boundaries.
-  if (nFrames <= 0 || !EnsureBlockSize(nFrames))
+  ConnectChannels(data, sample32);
+  if (nFrames <= 0 || (sampleSize != kSample32 && sampleSize != kSample64))
     return kResultOk;
 
-  if (processSetup.symbolicSampleSize == kSample32)
+  const int blockSize = GetBlockSize();
+  if (blockSize <= 0)
   {
-    BindBuses32(data);
-    if (IsBypassed())
-      BypassBuffers(nFrames);
-    else
-      RenderBuffers(nFrames);
+    SilenceHostOutputs(data, sample32);
+    return kResultOk;
   }
-  else if (processSetup.symbolicSampleSize == kSample64)
+  // A block longer than the set-up's maximum is processed in parts that fit
+  // the scratch buffers: nothing is allocated on the audio thread.
+  for (int done = 0; done < nFrames; done += blockSize)
   {
-    BindBuses64(data);
-    double** inputs = NInChannels() ? GetInChannel(0)->slot : nullptr;
-    double** outputs = NOutChannels() ? GetOutChannel(0)->slot : nullptr;
-    if (IsBypassed())
-      BypassDouble(inputs, outputs, nFrames);
+    const int n = nFrames - done < blockSize ? nFrames - done : blockSize;
+    if (sample32)
+    {
+      BindBuffers32(data, done, n);
+      if (IsBypassed())
+        BypassBuffers(n);
+      else
+        RenderBuffers(n);
+    }
     else
-      ProcessDouble(inputs, outputs, nFrames);
+    {
+      BindBuffers64(data, done, n);
+      double** inputs = NInChannels() ? GetInChannel(0)->slot : nullptr;
+      double** outputs = NOutChannels() ? GetOutChannel(0)->slot : nullptr;
+      if (IsBypassed())
+        BypassDouble(inputs, outputs, n);
+      else
+        ProcessDouble(inputs, outputs, n);
+    }
   }
   return kResultOk;
 }
@@ -61,11 +95,9 @@ void IPlugVST3::ApplyParameterChanges(IParameterChanges* changes)
     int32 offset = 0;
     ParamValue value = 0.0;
     const int32 points = queue->getPointCount();
-    if (points <= 0 || queue->getPoint(points - 1, offset, value) != kResultOk)
+    if (points <= 0 || queue->getPoint(points - 1, offset, value) != kResultOk || std::isnan(value))
       continue;
     const int32 id = static_cast<int32>(queue->getParameterId());
-    if (std::isnan(value))
-      continue;
     if (static_cast<ParamID>(id) == kBypassParamId)
     {
       SetBypassed(value > 0.5);
@@ -78,15 +110,14 @@ void IPlugVST3::ApplyParameterChanges(IParameterChanges* changes)
     }
     else if (id >= 0 && id < NParams())
     {
-      GetParam(id)->SetFromNormalized(value);
-      ParamChanged(id, false);
+      SetParameterFromHost(id, value);
     }
-    else if (id >= NParams() && DoesMIDI())
+    else if (id >= NParams() && id - NParams() < kMidiControllers && DoesMIDI())
     {
       IMidiEvent controller;
       controller.status = 0xB0;
       controller.data1 = static_cast<unsigned char>(id - NParams());
-      controller.data2 = static_cast<unsigned char>(value * 127.0);
+      controller.data2 = MidiData(value * 127.0);
       MidiEventIn(&controller);
     }
   }
@@ -107,13 +138,13 @@ void IPlugVST3::ApplyNoteEvents(IEventList* events)
     if (event.type == Event::kNoteOnEvent)
     {
       message.status = static_cast<unsigned char>(0x90 | (event.noteOn.channel & 0x0F));
-      message.data1 = static_cast<unsigned char>(event.noteOn.pitch);
-      message.data2 = static_cast<unsigned char>(event.noteOn.velocity * 127.0f);
+      message.data1 = MidiData(event.noteOn.pitch);
+      message.data2 = MidiData(event.noteOn.velocity * 127.0f);
     }
     else if (event.type == Event::kNoteOffEvent)
     {
       message.status = static_cast<unsigned char>(0x80 | (event.noteOff.channel & 0x0F));
-      message.data1 = static_cast<unsigned char>(event.noteOff.pitch);
+      message.data1 = MidiData(event.noteOff.pitch);
       message.data2 = 0;
     }
     else
@@ -124,72 +155,93 @@ void IPlugVST3::ApplyNoteEvents(IEventList* events)
   }
 }
 
-// Input bus 0's channels, up to the plug's inputs, are connected; the rest
-// stay on their scratch.
-void IPlugVST3::ConnectInputs(ProcessData& data)
+// Worked out once per block: input bus 0's channels (up to the plug's
+// inputs) and the channels of every active output bus the host gave buffers
+// for are connected, every other channel is not. Only an input that was
+// connected and no longer is gets its scratch cleared.
+void IPlugVST3::ConnectChannels(ProcessData& data, bool sample32)
 {
-  if (data.numInputs < 1 || !data.inputs)
-    return;
-  const int busChannels = data.inputs[0].numChannels;
-  SetInputChannelConnections(0, busChannels < NInChannels() ? busChannels : NInChannels(), true);
-}
-
-// The plug's output channels from start on, as many as bus b of the record
-// has, are connected while the wrapper's own bus b is active and the host
-// gave it buffers.
-void IPlugVST3::ConnectOutputBus(int32 b, int start, const AudioBusBuffers& bus, bool hasBuffers)
-{
-  const Bus* ownBus = audioOutputs.at(b);
-  SetOutputChannelConnections(start, bus.numChannels, ownBus && ownBus->isActive() && hasBuffers);
-}
-
-void IPlugVST3::BindBuses32(ProcessData& data)
-{
-  ConnectInputs(data);
-  if (data.numInputs >= 1 && data.inputs && data.inputs[0].channelBuffers32)
-    BindInputBuffers(0, NInChannels(), data.inputs[0].channelBuffers32, data.numSamples);
+  int nIn = 0;
+  if (data.numInputs >= 1 && data.inputs && HasHostBuffers(data.inputs[0], sample32))
+    nIn = ChannelsWithin(data.inputs[0], 0, NInChannels());
+  SetInputChannelConnections(0, nIn, true);
+  SetInputChannelConnections(nIn, NInChannels() - nIn, false);
 
   int start = 0;
   for (int32 b = 0; data.outputs && b < data.numOutputs && start < NOutChannels(); ++b)
   {
     const AudioBusBuffers& bus = data.outputs[b];
-    ConnectOutputBus(b, start, bus, bus.channelBuffers32 != nullptr);
-    BindOutputBuffers(start, bus.numChannels, bus.channelBuffers32);
-    start += bus.numChannels;
+    const int n = ChannelsWithin(bus, start, NOutChannels());
+    const Bus* ownBus = audioOutputs.at(b);
+    SetOutputChannelConnections(start, n, ownBus && ownBus->isActive() && HasHostBuffers(bus, sample32));
+    start += n;
+  }
+  SetOutputChannelConnections(start, NOutChannels() - start, false);
+}
+
+void IPlugVST3::BindBuffers32(ProcessData& data, int startFrame, int nFrames)
+{
+  float** inputs = data.numInputs >= 1 && data.inputs ? data.inputs[0].channelBuffers32 : nullptr;
+  BindInputBuffers(0, NInChannels(), inputs, nFrames, startFrame);
+  int start = 0;
+  for (int32 b = 0; data.outputs && b < data.numOutputs && start < NOutChannels(); ++b)
+  {
+    const AudioBusBuffers& bus = data.outputs[b];
+    const int n = ChannelsWithin(bus, start, NOutChannels());
+    BindOutputBuffers(start, n, bus.channelBuffers32, startFrame);
+    start += n;
   }
 }
 
-void IPlugVST3::BindBuses64(ProcessData& data)
+// 64-bit host buffers are used in place; a connected channel whose host
+// buffer is null works in its scratch (silent, for an input).
+void IPlugVST3::BindBuffers64(ProcessData& data, int startFrame, int nFrames)
 {
-  ConnectInputs(data);
-  if (data.numInputs >= 1 && data.inputs && data.inputs[0].channelBuffers64)
+  Sample64** inputs = data.numInputs >= 1 && data.inputs ? data.inputs[0].channelBuffers64 : nullptr;
+  int next = 0;
+  for (int i = 0; i < NInChannels(); ++i)
   {
-    int next = 0;
-    for (int i = 0; i < NInChannels(); ++i)
-    {
-      IPlugInputChannel* channel = GetInChannel(i);
-      Sample64* host = next < data.inputs[0].numChannels ? data.inputs[0].channelBuffers64[next] : nullptr;
-      if (channel->connected && host)
-      {
-        *channel->slot = host;
-        ++next;
-      }
-    }
+    IPlugInputChannel* channel = GetInChannel(i);
+    if (!channel->connected)
+      continue;
+    Sample64* host = inputs[next++];
+    *channel->slot = host ? host + startFrame : channel->scratch.Get();
+    if (!host)
+      std::memset(channel->scratch.Get(), 0, nFrames * sizeof(double));
   }
 
   int start = 0;
   for (int32 b = 0; data.outputs && b < data.numOutputs && start < NOutChannels(); ++b)
   {
     const AudioBusBuffers& bus = data.outputs[b];
-    ConnectOutputBus(b, start, bus, bus.channelBuffers64 != nullptr);
-    int next = 0;
-    for (int i = start; i < start + bus.numChannels && i < NOutChannels(); ++i)
+    const int n = ChannelsWithin(bus, start, NOutChannels());
+    next = 0;
+    for (int i = start; i < start + n; ++i)
     {
       IPlugOutputChannel* channel = GetOutChannel(i);
-      if (channel->connected && bus.channelBuffers64[next])
-        *channel->slot = bus.channelBuffers64[next++];
+      if (!channel->connected)
+        continue;
+      Sample64* host = bus.channelBuffers64[next++];
+      *channel->slot = host ? host + startFrame : channel->scratch.Get();
     }
-    start += bus.numChannels;
+    start += n;
+  }
+}
+
+// Before any set-up there is no scratch to work in: the host hears silence.
+void IPlugVST3::SilenceHostOutputs(ProcessData& data, bool sample32)
+{
+  for (int32 b = 0; data.outputs && b < data.numOutputs; ++b)
+  {
+    const AudioBusBuffers& bus = data.outputs[b];
+    if (!HasHostBuffers(bus, sample32))
+      continue;
+    for (int32 c = 0; c < bus.numChannels; ++c)
+    {
+      void* channel = sample32 ? static_cast<void*>(bus.channelBuffers32[c]) : bus.channelBuffers64[c];
+      if (channel)
+        std::memset(channel, 0, data.numSamples * (sample32 ? sizeof(Sample32) : sizeof(Sample64)));
+    }
   }
 }
 

@@ -2,6 +2,7 @@
 // class factory with its one effect class, and the instance factory.
 
 #include "CreatePlugInstance.h"
+#include "HostCallGuard.h"
 #include "IPlugVST3.h"
 #include "ModuleHandle.h"
 #include "PluginFactory.h"
@@ -9,7 +10,7 @@
 
 #include <windows.h>
 
-#include <new>
+#include <memory>
 
 using namespace Steinberg;
 
@@ -83,8 +84,7 @@ bool PLUGIN_API ExitDll() { return true; }
 
 IPluginFactory* PLUGIN_API GetPluginFactory()
 {
-  try
-  {
+  return GuardHostCall<IPluginFactory*>(nullptr, nullptr, []() -> IPluginFactory* {
     if (gFactory)
     {
       gFactory->addRef();
@@ -93,13 +93,10 @@ IPluginFactory* PLUGIN_API GetPluginFactory()
     static const PFactoryInfo factoryInfo = MakeFactoryInfo();
     static const PClassInfo2 classInfo = MakeClassInfo(PlugClassId());
     // The factory clears gFactory when the host's last release deletes it.
-    gFactory = new CPluginFactory(factoryInfo, &gFactory);
-    gFactory->registerClass(classInfo, CreateVst3Instance, nullptr);
+    std::unique_ptr<CPluginFactory> factory(new CPluginFactory(factoryInfo, &gFactory));
+    factory->registerClass(classInfo, CreateVst3Instance, nullptr);
+    gFactory = factory.release();
     return gFactory;
-  }
-  catch (...)
-  {
-    return nullptr;
-  }
+  });
 }
 }

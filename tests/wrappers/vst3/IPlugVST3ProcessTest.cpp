@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -132,14 +133,83 @@ TEST_F(Vst3Process, EmptyBlocksLeaveNoHostPointerBehind)
   EXPECT_EQ(plug->process(noBuses), kResultOk);
 }
 
-TEST_F(Vst3Process, LongerBlockThanTheSetUpGrowsTheScratch)
+// Runs n frames of stereo from start in one process call, through 32-bit or
+// 64-bit host buffers.
+void ProcessStereo(IAudioProcessor* processor, int32 sampleSize, std::vector<double>* in, std::vector<double>* out,
+                   int start, int n)
 {
-  SetUpPlug(kSample32, 64);
-  plug->GetParam(1)->Set(0.0);
-  plug->ParamChanged(1, false);
-  Run32(1000);
-  EXPECT_EQ(plug->GetBlockSize(), 1000);
-  EXPECT_EQ(out32, in32);
+  std::vector<float> in32[2], out32[2];
+  float* ins32[2];
+  float* outs32[2];
+  double* ins64[2];
+  double* outs64[2];
+  for (int c = 0; c < 2; ++c)
+  {
+    in32[c].assign(in[c].begin() + start, in[c].begin() + start + n);
+    out32[c].assign(n, 0.0f);
+    ins32[c] = in32[c].data();
+    outs32[c] = out32[c].data();
+    ins64[c] = in[c].data() + start;
+    outs64[c] = out[c].data() + start;
+  }
+  AudioBusBuffers input = {}, output = {};
+  input.numChannels = output.numChannels = 2;
+  if (sampleSize == kSample32)
+  {
+    input.channelBuffers32 = ins32;
+    output.channelBuffers32 = outs32;
+  }
+  else
+  {
+    input.channelBuffers64 = ins64;
+    output.channelBuffers64 = outs64;
+  }
+  ProcessData data = {};
+  data.numSamples = n;
+  data.numInputs = data.numOutputs = 1;
+  data.inputs = &input;
+  data.outputs = &output;
+  processor->process(data);
+  if (sampleSize == kSample32)
+    for (int c = 0; c < 2; ++c)
+      std::copy(out32[c].begin(), out32[c].end(), out[c].begin() + start);
+}
+
+TEST_F(Vst3Process, BlockLongerThanTheSetUpIsProcessedInParts)
+{
+  for (int32 size : {kSample32, kSample64})
+  {
+    Vst3Effect* whole = new Vst3Effect(IPlugVST3::InstanceInfo());
+    Vst3Effect* parts = new Vst3Effect(IPlugVST3::InstanceInfo());
+    for (Vst3Effect* p : {whole, parts})
+    {
+      p->initialize(nullptr);
+      ProcessSetup setup = {kRealtime, size, 64, 44100.0};
+      ASSERT_EQ(p->setupProcessing(setup), kResultOk);
+    }
+    std::vector<double> in[2], outWhole[2], outParts[2];
+    for (int c = 0; c < 2; ++c)
+    {
+      for (int f = 0; f < 1000; ++f)
+        in[c].push_back(0.7 * std::sin(0.9 * f + c) * ((f / 50) % 2));
+      outWhole[c].assign(1000, 0.0);
+      outParts[c].assign(1000, 0.0);
+    }
+    testing::internal::CaptureStdout();
+    ProcessStereo(whole, size, in, outWhole, 0, 1000);
+    for (int start = 0; start < 1000; start += 64)
+      ProcessStereo(parts, size, in, outParts, start, start + 64 <= 1000 ? 64 : 1000 - start);
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(whole->GetBlockSize(), 64) << "nothing grown on the audio thread";
+    EXPECT_EQ(outWhole[0], outParts[0]) << size;
+    EXPECT_EQ(outWhole[1], outParts[1]) << size;
+    EXPECT_NE(outWhole[0], in[0]) << "the effect ran";
+    for (Vst3Effect* p : {whole, parts})
+    {
+      p->terminate();
+      p->release();
+    }
+  }
 }
 
 TEST_F(Vst3Process, InputThatIsNoLongerConnectedReadsSilence)
@@ -235,5 +305,128 @@ TEST_F(Vst3Process, InPlace64BitBuffersMatchSeparateOnes)
   }
   other->terminate();
   other->release();
+}
+
+TEST_F(Vst3Process, NullHostChannelsReadSilenceAndTakeNothing)
+{
+  for (int32 size : {kSample32, kSample64})
+  {
+    Vst3Effect* p = new Vst3Effect(IPlugVST3::InstanceInfo());
+    p->initialize(nullptr);
+    ProcessSetup setup = {kRealtime, size, 64, 44100.0};
+    p->setupProcessing(setup);
+    std::vector<float> in32(64, 0.5f), out32(64, 7.0f);
+    std::vector<double> in64(64, 0.5), out64(64, 7.0);
+    float* ins32[2] = {nullptr, in32.data()};
+    float* outs32[2] = {nullptr, out32.data()};
+    double* ins64[2] = {nullptr, in64.data()};
+    double* outs64[2] = {nullptr, out64.data()};
+    AudioBusBuffers input = {}, output = {};
+    input.numChannels = output.numChannels = 2;
+    if (size == kSample32)
+    {
+      input.channelBuffers32 = ins32;
+      output.channelBuffers32 = outs32;
+    }
+    else
+    {
+      input.channelBuffers64 = ins64;
+      output.channelBuffers64 = outs64;
+    }
+    ProcessData data = {};
+    data.numSamples = 64;
+    data.numInputs = data.numOutputs = 1;
+    data.inputs = &input;
+    data.outputs = &output;
+    p->GetParam(1)->Set(0.0);  // DryWet 0: the output is the input
+    p->ParamChanged(1, false);
+    testing::internal::CaptureStdout();
+    p->process(data);
+    testing::internal::GetCapturedStdout();
+    if (size == kSample32)
+      EXPECT_EQ(out32, std::vector<float>(64, 0.5f));
+    else
+      EXPECT_EQ(out64, std::vector<double>(64, 0.5));
+    p->terminate();
+    p->release();
+  }
+}
+
+TEST_F(Vst3Process, NegativeChannelCountsOfExtraBusesAreHarmless)
+{
+  SetUpPlug(kSample64);
+  std::vector<double> a(64, 0.25), b(64, 9.0), c(64, 9.0);
+  double* ins[2] = {a.data(), a.data()};
+  double* second[2] = {b.data(), c.data()};
+  AudioBusBuffers input = {}, outputs[2] = {};
+  input.numChannels = 2;
+  input.channelBuffers64 = ins;
+  outputs[0].numChannels = -1;
+  outputs[0].channelBuffers64 = second;
+  outputs[1].numChannels = 2;
+  outputs[1].channelBuffers64 = second;
+  ProcessData data = {};
+  data.numSamples = 64;
+  data.numInputs = 1;
+  data.numOutputs = 2;
+  data.inputs = &input;
+  data.outputs = outputs;
+  EXPECT_EQ(plug->process(data), kResultOk);
+  EXPECT_EQ(b, std::vector<double>(64, 9.0)) << "the plug has no second output bus";
+  input.numChannels = -5;
+  EXPECT_EQ(plug->process(data), kResultOk);
+  EXPECT_FALSE(plug->IsInputConnected(0));
+}
+
+TEST_F(Vst3Process, WithoutASetUpTheHostHearsSilence)
+{
+  plug->initialize(nullptr);
+  Run32(64);
+  EXPECT_EQ(out32, std::vector<std::vector<float>>(2, std::vector<float>(64, 0.0f)));
+}
+
+// A plug-in that takes MIDI, recording what reaches it.
+class MidiPlug : public IPlugVST3
+{
+public:
+  MidiPlug()
+      : IPlugVST3(InstanceInfo(), 2, "2-2", 1, "Midi", "", "Zelvar", kPlugVersion, 1, 2, 0, true, false, false)
+  {
+  }
+  void MidiEventIn(const IMidiEvent* event) override { received.push_back(*event); }
+  std::vector<IMidiEvent> received;
+};
+
+TEST(Vst3Midi, ValuesOutsideTheirRangeAreLimited)
+{
+  MidiPlug* plug = new MidiPlug;
+  plug->initialize(nullptr);
+  ProcessSetup setup = {kRealtime, kSample32, 64, 44100.0};
+  plug->setupProcessing(setup);
+  fakes::ValueQueue loud(2 + 7, {5.0}), negative(2 + 1, {-3.0}), beyond(2 + 128, {0.5});
+  fakes::ParameterChanges changes;
+  changes.queues = {&loud, &negative, &beyond};
+  fakes::EventList events;
+  Event on = {}, off = {};
+  on.type = Event::kNoteOnEvent;
+  on.sampleOffset = 12;
+  on.noteOn.channel = 3;
+  on.noteOn.pitch = 300;
+  on.noteOn.velocity = 2.5f;
+  off.type = Event::kNoteOffEvent;
+  off.noteOff.pitch = -4;
+  events.events = {on, off};
+  ProcessData data = {};
+  data.inputParameterChanges = &changes;
+  data.inputEvents = &events;
+  plug->process(data);
+  ASSERT_EQ(plug->received.size(), 4u) << "no controller past the 128";
+  auto bytes = [](const IMidiEvent& e) { return std::vector<int>{e.offset, e.status, e.data1, e.data2}; };
+  EXPECT_EQ(bytes(plug->received[0]), (std::vector<int>{0, 0xB0, 7, 127}));
+  EXPECT_EQ(bytes(plug->received[1]), (std::vector<int>{0, 0xB0, 1, 0}));
+  EXPECT_EQ(bytes(plug->received[2]), (std::vector<int>{12, 0x93, 127, 127}));
+  EXPECT_EQ(bytes(plug->received[3]), (std::vector<int>{0, 0x80, 0, 0}));
+  plug->terminate();
+  plug->release();
 }
 }

@@ -71,6 +71,9 @@ TEST(IPlugVST3, ParameterTable)
   ASSERT_EQ(instance.controller()->getParameterInfo(11, info), kResultOk);
   EXPECT_EQ(info.id, 17u);
   EXPECT_EQ(info.defaultNormalizedValue, 0.0);
+  ASSERT_EQ(instance.controller()->getParameterInfo(5, info), kResultOk);
+  EXPECT_EQ(info.id, 11u);
+  EXPECT_EQ(info.defaultNormalizedValue, 1.0) << "a host's reset keeps the 5K band on";
   EXPECT_EQ(instance.controller()->getParameterInfo(12, info), kResultFalse);
   EXPECT_EQ(instance.controller()->normalizedParamToPlain(0, 0.5), 50.0);
   EXPECT_EQ(instance.controller()->normalizedParamToPlain(10, 1.0), 1.0);
@@ -173,6 +176,24 @@ TEST(IPlugVST3, SetStateRoundTripsAndSetsBypass)
   target.component()->terminate();
 }
 
+TEST(IPlugVST3, StreamsThatLeaveTheCountsAloneKeepTheState)
+{
+  Instance source, target;
+  source.component()->initialize(nullptr);
+  target.component()->initialize(nullptr);
+  source.controller()->setParamNormalized(0, 0.37);
+  source.plug->SetBypassed(true);
+  fakes::Stream stream;
+  stream.reportsCounts = false;
+  ASSERT_EQ(source.controller()->getState(&stream), kResultOk);
+  ASSERT_EQ(stream.bytes.size(), 148u);
+  ASSERT_EQ(target.controller()->setState(&stream), kResultOk);
+  EXPECT_EQ(target.plug->GetParam(0)->Value(), 37.0);
+  EXPECT_TRUE(target.plug->IsBypassed());
+  source.component()->terminate();
+  target.component()->terminate();
+}
+
 TEST(IPlugVST3, HostileStreams)
 {
   Instance instance;
@@ -264,7 +285,15 @@ TEST(IPlugVST3, ParameterTextsAndNormalisedValues)
   EXPECT_EQ(instance.plug->GetParam(1)->Value(), 100.0);
   EXPECT_EQ(instance.controller()->setParamNormalized(1, std::numeric_limits<double>::quiet_NaN()), kResultOk);
   EXPECT_EQ(instance.plug->GetParam(1)->Value(), 100.0);
-  EXPECT_EQ(instance.controller()->setParamNormalized(kBypassParamId, 1.0), kResultFalse);
+  // The bypass a host sets reads back at once, as process would take it.
+  EXPECT_EQ(instance.controller()->setParamNormalized(kBypassParamId, 0.3), kResultOk);
+  EXPECT_EQ(instance.controller()->getParamNormalized(kBypassParamId), 0.0);
+  EXPECT_EQ(instance.controller()->setParamNormalized(kBypassParamId, 0.8), kResultOk);
+  EXPECT_EQ(instance.controller()->getParamNormalized(kBypassParamId), 1.0);
+  EXPECT_EQ(instance.controller()->setParamNormalized(kBypassParamId, std::numeric_limits<double>::quiet_NaN()),
+            kResultOk);
+  EXPECT_TRUE(instance.plug->IsBypassed());
+  EXPECT_EQ(instance.controller()->setParamNormalized(kPresetParamId, 1.0), kResultFalse);
   instance.component()->terminate();
 }
 

@@ -67,7 +67,7 @@ public:
     if (n > 0)
       std::memcpy(buffer, bytes.data() + position, n);
     position += n;
-    if (got)
+    if (got && reportsCounts)
       *got = n;
     return kResultOk;
   }
@@ -78,7 +78,7 @@ public:
       n = capacity - static_cast<int32>(bytes.size());
     const unsigned char* p = static_cast<const unsigned char*>(buffer);
     bytes.insert(bytes.end(), p, p + n);
-    if (written)
+    if (written && reportsCounts)
       *written = n;
     return kResultOk;
   }
@@ -97,6 +97,7 @@ public:
   std::vector<unsigned char> bytes;
   int32 position = 0;
   int32 capacity = -1;  // unlimited
+  bool reportsCounts = true;  // some hosts' streams leave the counts alone
 };
 
 class ComponentHandler : public Static<IComponentHandler>
@@ -154,5 +155,20 @@ public:
   }
   IParamValueQueue* PLUGIN_API addParameterData(const ParamID&, int32&) override { return nullptr; }
   std::vector<IParamValueQueue*> queues;
+};
+
+class EventList : public Static<IEventList>
+{
+public:
+  int32 PLUGIN_API getEventCount() override { return static_cast<int32>(events.size()); }
+  tresult PLUGIN_API getEvent(int32 index, Event& e) override
+  {
+    if (index < 0 || index >= getEventCount())
+      return kResultFalse;
+    e = events[index];
+    return kResultOk;
+  }
+  tresult PLUGIN_API addEvent(Event&) override { return kResultFalse; }
+  std::vector<Event> events;
 };
 }

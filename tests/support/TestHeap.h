@@ -1,0 +1,28 @@
+#pragma once
+
+// A test program that links TestHeap.cpp takes its heap routines and its
+// global operator new from here: they count every allocation and fail on
+// request.
+namespace TestHeap
+{
+// The framework's heap routines (HeapBuffer and everything built on it).
+// While failAll is set every allocation fails; while failReallocation is
+// set reallocation fails but a fresh allocation succeeds.
+extern bool failAll;
+extern bool failReallocation;
+// operator new throws std::bad_alloc for every allocation after this many
+// more have succeeded; negative: never.
+extern long long newFailsAfter;
+// Allocations made through either, since the program started.
+long long Allocations();
+
+struct Scope
+{
+  Scope(bool all, bool reallocation)
+  {
+    failAll = all;
+    failReallocation = reallocation;
+  }
+  ~Scope() { failAll = failReallocation = false; }
+};
+}
