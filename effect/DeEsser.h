@@ -43,7 +43,6 @@ public:
   double Ratio() const { return mRatio; }
   double Wet() const { return mWet; }
   int EnabledCount() const { return mEnabledCount; }
-  bool IsBandEnabled(int band) const { return mBandEnabled[band]; }
   // A band whose centre lies at or above half the sample rate is not
   // available: it is not filtered, never hit and not counted.
   bool IsBandAvailable(int band) const { return mBandAvailable[band]; }

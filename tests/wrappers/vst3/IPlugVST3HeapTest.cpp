@@ -3,6 +3,7 @@
 // instead of throwing into the host, leaving nothing half built.
 
 #include "CreatePlugInstance.h"
+#include "HostBlock.h"
 #include "Vst3Effect.h"
 #include "Vst3Fakes.h"
 #include "support/TestHeap.h"
@@ -68,27 +69,12 @@ TEST(Vst3Heap, ProcessAllocatesNothingFromTheFirstBlockOn)
       ins64[c] = in64[c].data();
       outs64[c] = out64[c].data();
     }
-    AudioBusBuffers input = {}, output = {};
-    input.numChannels = output.numChannels = 2;
-    if (sampleSize == kSample32)
-    {
-      input.channelBuffers32 = ins32;
-      output.channelBuffers32 = outs32;
-    }
-    else
-    {
-      input.channelBuffers64 = ins64;
-      output.channelBuffers64 = outs64;
-    }
+    HostBlock block(sampleSize, 512, ins32, outs32, ins64, outs64);
     fakes::ValueQueue amount(0, {0.8}), bypass(kBypassParamId, {0.0}), preset(kPresetParamId, {0.0});
     fakes::ParameterChanges changes;
     changes.queues = {&preset, &amount, &bypass};
     ProcessContext context = {};
-    ProcessData data = {};
-    data.numSamples = 512;
-    data.numInputs = data.numOutputs = 1;
-    data.inputs = &input;
-    data.outputs = &output;
+    ProcessData& data = block.data;
     data.inputParameterChanges = &changes;
     data.processContext = &context;
 
@@ -96,10 +82,10 @@ TEST(Vst3Heap, ProcessAllocatesNothingFromTheFirstBlockOn)
     // uses, exists before counting.
     std::printf("counting allocations from here\n");
     const long long before = TestHeap::Allocations();
-    for (int block = 0; block < 4; ++block)
+    for (int round = 0; round < 4; ++round)
     {
-      bypass.points[0] = block == 2 ? 1.0 : 0.0;
-      data.numSamples = block == 3 ? kLongest : 512;  // the last is longer than the set-up
+      bypass.points[0] = round == 2 ? 1.0 : 0.0;
+      data.numSamples = round == 3 ? kLongest : 512;  // the last is longer than the set-up
       EXPECT_EQ(plug->process(data), kResultOk);
     }
     EXPECT_EQ(TestHeap::Allocations() - before, 0) << "sample size " << sampleSize;

@@ -1,4 +1,5 @@
 #include "Vst3Fakes.h"
+#include "HostBlock.h"
 #include "Vst3Effect.h"
 
 #include <gtest/gtest.h>
@@ -152,24 +153,8 @@ void ProcessStereo(IAudioProcessor* processor, int32 sampleSize, std::vector<dou
     ins64[c] = in[c].data() + start;
     outs64[c] = out[c].data() + start;
   }
-  AudioBusBuffers input = {}, output = {};
-  input.numChannels = output.numChannels = 2;
-  if (sampleSize == kSample32)
-  {
-    input.channelBuffers32 = ins32;
-    output.channelBuffers32 = outs32;
-  }
-  else
-  {
-    input.channelBuffers64 = ins64;
-    output.channelBuffers64 = outs64;
-  }
-  ProcessData data = {};
-  data.numSamples = n;
-  data.numInputs = data.numOutputs = 1;
-  data.inputs = &input;
-  data.outputs = &output;
-  processor->process(data);
+  HostBlock block(sampleSize, n, ins32, outs32, ins64, outs64);
+  processor->process(block.data);
   if (sampleSize == kSample32)
     for (int c = 0; c < 2; ++c)
       std::copy(out32[c].begin(), out32[c].end(), out[c].begin() + start);
@@ -321,27 +306,11 @@ TEST_F(Vst3Process, NullHostChannelsReadSilenceAndTakeNothing)
     float* outs32[2] = {nullptr, out32.data()};
     double* ins64[2] = {nullptr, in64.data()};
     double* outs64[2] = {nullptr, out64.data()};
-    AudioBusBuffers input = {}, output = {};
-    input.numChannels = output.numChannels = 2;
-    if (size == kSample32)
-    {
-      input.channelBuffers32 = ins32;
-      output.channelBuffers32 = outs32;
-    }
-    else
-    {
-      input.channelBuffers64 = ins64;
-      output.channelBuffers64 = outs64;
-    }
-    ProcessData data = {};
-    data.numSamples = 64;
-    data.numInputs = data.numOutputs = 1;
-    data.inputs = &input;
-    data.outputs = &output;
+    HostBlock block(size, 64, ins32, outs32, ins64, outs64);
     p->GetParam(1)->Set(0.0);  // DryWet 0: the output is the input
     p->ParamChanged(1, false);
     testing::internal::CaptureStdout();
-    p->process(data);
+    p->process(block.data);
     testing::internal::GetCapturedStdout();
     if (size == kSample32)
       EXPECT_EQ(out32, std::vector<float>(64, 0.5f));
