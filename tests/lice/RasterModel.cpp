@@ -227,4 +227,207 @@ void FillBox(LICE_IBitmap* bitmap, int x, int y, int width, int height, PixelArg
       d = Combine(modeByte, d, values, W, std::min(W, 255LL));
     }
 }
+
+namespace
+{
+struct Line
+{
+  LICE_IBitmap* bitmap;
+  PixelArgb colour;
+  int mode;
+  // Pixel (x, row) of the stored rows: the segment is drawn after its rows
+  // are mirrored for a flipped bitmap.
+  PixelArgb& At(long long x, long long row) const
+  {
+    return bitmap->PixelData()[row * bitmap->RowSpan() + x];
+  }
+  void Apply(long long x, long long row, long long k, int step) const
+  {
+    PixelArgb& p = At(x, row);
+    const long long c[4] = {ByteOf(colour, 0), ByteOf(colour, 1), ByteOf(colour, 2), ByteOf(colour, 3)};
+    if (step == 1)  // store
+      p = colour;
+    else if (step == 2)  // byte average
+      p = Bytes((ByteOf(p, 0) + c[0]) >> 1, (ByteOf(p, 1) + c[1]) >> 1, (ByteOf(p, 2) + c[2]) >> 1,
+                (ByteOf(p, 3) + c[3]) >> 1);
+    else
+      p = Combine(mode, p, c, k, c[3]);
+  }
+};
+
+int OutcodeOf(long long x, long long y, long long w, long long h)
+{
+  return (x < 0 ? 1 : x >= w ? 2 : 0) | (y < 0 ? 4 : y >= h ? 8 : 0);
+}
+
+long long Lerp(long long base, double part)
+{
+  double t = std::trunc(part);
+  t = std::max(-2147483648.0, std::min(2147483647.0, t));
+  return base + static_cast<long long>(t);
+}
+
+bool Clip(long long& x1, long long& y1, long long& x2, long long& y2, long long w, long long h)
+{
+  for (int pass = 0; pass < 16; ++pass)
+  {
+    const int c1 = OutcodeOf(x1, y1, w, h), c2 = OutcodeOf(x2, y2, w, h);
+    if (!(c1 | c2))
+      return true;
+    if (c1 & c2)
+      return false;
+    const int out = c1 ? c1 : c2;
+    const double dx = static_cast<double>(x2 - x1), dy = static_cast<double>(y2 - y1);
+    long long x, y;
+    if (out & 8) { y = h - 1; x = Lerp(x1, dx * static_cast<double>(h - y1) / dy); }
+    else if (out & 4) { y = 0; x = Lerp(x1, -(dx * static_cast<double>(y1) / dy)); }
+    else if (out & 2) { x = w - 1; y = Lerp(y1, dy * static_cast<double>(w - x1) / dx); }
+    else { x = 0; y = Lerp(y1, -(dy * static_cast<double>(x1) / dx)); }
+    if (out == c1) { x1 = x; y1 = y; }
+    else { x2 = x; y2 = y; }
+  }
+  return false;
+}
+}
+
+void DrawSegment(LICE_IBitmap* bitmap, int ix1, int iy1, int ix2, int iy2, PixelArgb colour, float alpha, int mode,
+                 bool antiAlias)
+{
+  if (!bitmap || !bitmap->PixelData())
+    return;
+  const long long w = bitmap->Width(), h = bitmap->Height();
+  long long x1 = ix1, y1 = iy1, x2 = ix2, y2 = iy2;
+  if (bitmap->IsFlipped())
+  {
+    y1 = std::max(-2147483648LL, std::min(2147483647LL, h - 1 - y1));
+    y2 = std::max(-2147483648LL, std::min(2147483647LL, h - 1 - y2));
+  }
+  if (!Clip(x1, y1, x2, y2, w, h))
+    return;
+  const int modeByte = mode & 0xFF;
+  const Line line{bitmap, colour, modeByte};
+  const long long adx = std::llabs(x2 - x1), ady = std::llabs(y2 - y1);
+  const bool straight = x1 == x2 || y1 == y2;
+  const bool diagonal = !straight && adx == ady;
+  const PixelArgb c = colour, h1 = 0x7F7F7F7F, h2 = 0x3F3F3F3F;
+
+  // The word formulas of CombineCopy.
+  if (modeByte == 0 && (straight ? (alpha == 1.0f || alpha == 0.5f || alpha == 0.25f || alpha == 0.75f)
+                                 : diagonal && alpha == 1.0f))
+  {
+    auto word = [&](long long x, long long row, float a) {
+      PixelArgb& p = line.At(x, row);
+      if (a == 1.0f)
+        p = c;
+      else if (a == 0.5f)
+        p = ((p >> 1) & h1) + ((c >> 1) & h1);
+      else if (a == 0.25f)
+        p = ((p >> 1) & h1) + ((p >> 2) & h2) + ((c >> 2) & h2);
+      else
+        p = ((p >> 2) & h2) + ((c >> 1) & h1) + ((c >> 2) & h2);
+    };
+    if (straight)
+    {
+      for (long long x = std::min(x1, x2); x <= std::max(x1, x2); ++x)
+        for (long long y = std::min(y1, y2); y <= std::max(y1, y2); ++y)
+          word(x, y, alpha);
+      return;
+    }
+    const long long sx = x2 > x1 ? 1 : -1, sy = y2 > y1 ? 1 : -1;
+    for (long long i = 0; i <= adx; ++i)
+    {
+      word(x1 + i * sx, y1 + i * sy, antiAlias ? 0.75f : 1.0f);
+      if (antiAlias && i < adx)
+      {
+        word(x1 + i * sx + sx, y1 + i * sy, 0.25f);
+        word(x1 + i * sx, y1 + i * sy + sy, 0.25f);
+      }
+    }
+    return;
+  }
+
+  const long long W = Weight(alpha);
+  if (W == 0 || modeByte > 5 || (modeByte == 0 && W < 0))
+    return;
+  const bool smooth = antiAlias && !straight;
+  // How a full-weight point is combined: stored, averaged or by formula.
+  const int full = modeByte == 0 && !smooth ? (W == 256 ? 1 : W == 128 ? 2 : 0) : 0;
+
+  if (straight)
+  {
+    for (long long x = std::min(x1, x2); x <= std::max(x1, x2); ++x)
+      for (long long y = std::min(y1, y2); y <= std::max(y1, y2); ++y)
+        line.Apply(x, y, W, full);
+    return;
+  }
+  if (diagonal)
+  {
+    const long long sx = x2 > x1 ? 1 : -1, sy = y2 > y1 ? 1 : -1;
+    for (long long i = 0; i <= adx; ++i)
+    {
+      line.Apply(x1 + i * sx, y1 + i * sy, smooth ? W * 3 / 4 : W, full);
+      if (smooth && i < adx)
+      {
+        line.Apply(x1 + i * sx + sx, y1 + i * sy, W / 4, 0);
+        line.Apply(x1 + i * sx, y1 + i * sy + sy, W / 4, 0);
+      }
+    }
+    return;
+  }
+
+  // General: the major axis, walked from the end with the smaller major
+  // coordinate; pixel k lies k * s / 65536 minor steps off that end.
+  const bool xMajor = adx > ady;
+  long long ax = x1, ay = y1, bx = x2, by = y2;
+  if ((xMajor ? bx - ax : by - ay) < 0)
+  {
+    std::swap(ax, bx);
+    std::swap(ay, by);
+  }
+  const long long major = xMajor ? bx - ax : by - ay;
+  const long long minorSign = (xMajor ? by - ay : bx - ax) < 0 ? -1 : 1;
+  const long long minor = xMajor ? std::llabs(by - ay) : std::llabs(bx - ax);
+  const long long s = static_cast<long long>(std::trunc(static_cast<double>(minor) / static_cast<double>(major) * 65536.0));
+  const long long halves = (major + 1) / 2;
+  // Point k from end a (forward) or end b (backward), minor offset m,
+  // partner one more minor step away from the end.
+  auto point = [&](bool fromA, long long k, long long m, long long k2, long long extra) {
+    const long long along = fromA ? k : -k, across = (fromA ? m + extra : -(m + extra)) * minorSign;
+    const long long x = (fromA ? ax : bx) + (xMajor ? along : across);
+    const long long y = (fromA ? ay : by) + (xMajor ? across : along);
+    line.Apply(x, y, k2, k2 == W ? full : 0);
+  };
+  if (!smooth)
+  {
+    for (long long k = 0; k < halves; ++k)
+    {
+      const long long m = (k * s + 32768) / 65536;
+      point(true, k, m, W, 0);
+      point(false, k, m, W, 0);
+    }
+    if (major % 2 == 0)
+      point(true, halves, (halves * s + 32768) / 65536, W, 0);
+    return;
+  }
+  auto shares = [&](long long k, long long* a, long long* b) {
+    const long long f = (k * s % 65536) >> 8;
+    *a = W == 256 ? 255 - f : ((255 - f) * W) >> 8;
+    *b = W == 256 ? f : (f * W) >> 8;
+  };
+  line.Apply(ax, ay, W, 0);
+  line.Apply(bx, by, W, 0);
+  for (long long k = 1; k <= (major % 2 == 0 ? halves : halves - 1); ++k)
+  {
+    long long a, b;
+    shares(k, &a, &b);
+    const long long m = k * s / 65536;
+    point(true, k, m, a, 0);
+    point(true, k, m, b, 1);
+    if (k < halves)
+    {
+      point(false, k, m, a, 0);
+      point(false, k, m, b, 1);
+    }
+  }
+}
 }
