@@ -5,6 +5,8 @@
 
 #include "HeapAllocator.h"
 
+#include <cstring>
+
 LICE_SysBitmap::LICE_SysBitmap(int width, int height) { Resize(width, height); }
 
 LICE_SysBitmap::~LICE_SysBitmap() { ReleasePixels(); }
@@ -24,6 +26,9 @@ void LICE_SysBitmap::CreatePixels()
       static_cast<unsigned long long>(mAllocatedWidth) * static_cast<unsigned long long>(mAllocatedHeight) * 4;
   if (bytes > 0x7fffffffULL)
     return;
+  // Zeroed, as a new DIB section is.
   mSection = HeapAllocate(static_cast<std::size_t>(bytes));
+  if (mSection)
+    std::memset(mSection, 0, static_cast<std::size_t>(bytes));
   mBits = static_cast<PixelArgb*>(mSection);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace model
 {
@@ -429,5 +430,101 @@ void DrawSegment(LICE_IBitmap* bitmap, int ix1, int iy1, int ix2, int iy2, Pixel
       point(false, k, m, b, 1);
     }
   }
+}
+
+void GlyphMask(LICE_IBitmap* bitmap, const unsigned char* mask, int stride, int x, int y, int width, int height,
+               int family, int mode, long long W, PixelArgb text, PixelArgb effect)
+{
+  if ((mode == 0 && W <= 0) || mode > 5)
+    return;
+  for (int j = 0; j < height; ++j)
+    for (int i = 0; i < width; ++i)
+    {
+      const long long c = mask[static_cast<long long>(j) * stride + i];
+      if (!c)
+        continue;
+      long long w = W;
+      if (family == kPlain)
+        w = W == 256 ? c + 1 : std::min(Div(W * c, 256), 256LL);
+      const PixelArgb colour = family == kEffect && c != 255 ? effect : text;
+      const long long values[4] = {ByteOf(colour, 0), ByteOf(colour, 1), ByteOf(colour, 2), 255};
+      PixelArgb& d = PixelAt(bitmap, x + i, y + j);
+      d = Combine(mode, d, values, w, 255);
+    }
+}
+
+bool DrawGlyph(LICE_IBitmap* bitmap, const unsigned char* mask, int width, int height, int x, int y, const int* clip,
+               const GlyphStyle& style)
+{
+  long long l = 0, t = 0, r = bitmap->Width(), b = bitmap->Height();
+  if (clip)
+  {
+    l = std::max<long long>(l, clip[0]);
+    t = std::max<long long>(t, clip[1]);
+    r = std::min<long long>(r, clip[2]);
+    b = std::min<long long>(b, clip[3]);
+  }
+  // The visible part of the mask.
+  const long long vl = std::max<long long>(x, l), vt = std::max<long long>(y, t);
+  const long long vr = std::min<long long>(static_cast<long long>(x) + width, r);
+  const long long vb = std::min<long long>(static_cast<long long>(y) + height, b);
+  if (vr <= vl || vb <= vt)
+    return false;
+  if (style.backMode == 2)
+    FillBox(bitmap, static_cast<int>(vl), static_cast<int>(vt), static_cast<int>(vr - vl), static_cast<int>(vb - vt),
+            style.back, style.alpha, style.mode & ~0x10000);
+  const int mode = style.mode & 0xFF;
+  long long W = Weight(style.alpha);
+  if (style.family != kPlain)
+    W = std::min(W, 256LL);
+  for (long long py = vt; py < vb; ++py)
+    for (long long px = vl; px < vr; ++px)
+    {
+      const unsigned char* c = mask + (py - y) * width + (px - x);
+      if (style.family != kPlain && style.alpha == 1.0f && mode == 0)
+      {
+        if (*c)
+          PixelAt(bitmap, px, py) = style.family == kMono || *c == 255 ? style.text : style.effect;
+        continue;
+      }
+      if (W != 0)
+        GlyphMask(bitmap, c, width, static_cast<int>(px), static_cast<int>(py), 1, 1, style.family, mode, W,
+                  style.text, style.effect);
+    }
+  return true;
+}
+
+void Blur(LICE_IBitmap* bitmap, int width, int height, bool rowBuffer)
+{
+  if (!bitmap || !bitmap->PixelData())
+    return;
+  width = std::min(width, bitmap->Width());
+  height = std::min(height, bitmap->Height());
+  if (width < 2 || height < 2)
+    return;
+  std::vector<std::vector<PixelArgb>> input(height, std::vector<PixelArgb>(width));
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x)
+      input[y][x] = PixelAt(bitmap, x, y);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x)
+    {
+      // The row above as it is now: smoothed already.
+      const bool aboveSmoothed = y == height - 1 || !rowBuffer;
+      long long out[4];
+      for (int i = 0; i < 4; ++i)
+      {
+        const long long self = ByteOf(input[y][x], i);
+        long long sum = self >> 1;
+        const long long above = y > 0 ? ByteOf(aboveSmoothed ? PixelAt(bitmap, x, y - 1) : input[y - 1][x], i) : -1;
+        const long long below = y + 1 < height ? ByteOf(input[y + 1][x], i) : -1;
+        const long long left = x > 0 ? ByteOf(input[y][x - 1], i) : -1;
+        const long long right = x + 1 < width ? ByteOf(input[y][x + 1], i) : -1;
+        sum += above < 0 ? below >> 2 : below < 0 ? above >> 2 : (above >> 3) + (below >> 3);
+        sum += left < 0 ? right >> 2 : right < 0 ? left >> 2 : (left >> 3) + (right >> 3);
+        out[i] = sum;
+      }
+      PixelAt(bitmap, x, y) = Bytes(out[0], out[1], out[2], out[3]);
+    }
 }
 }

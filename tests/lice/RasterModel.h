@@ -17,4 +17,32 @@ void DrawSegment(LICE_IBitmap* bitmap, int x1, int y1, int x2, int y2, PixelArgb
                  bool antiAlias);
 // The hue, saturation and value adjustment of one pixel.
 PixelArgb Hsv(PixelArgb destination, int red, int green, int blue, int alpha, long long weight);
+
+// Glyphs. Family 0 plain (weight by coverage), 1 mono, 2 effect.
+enum GlyphFamily
+{
+  kPlain,
+  kMono,
+  kEffect
+};
+// A coverage mask (rows stride bytes apart) composed with its top left at
+// (x, y) in the glyph colour (alpha 255) at the weight as given.
+void GlyphMask(LICE_IBitmap* bitmap, const unsigned char* mask, int stride, int x, int y, int width, int height,
+               int family, int mode, long long weight, PixelArgb text, PixelArgb effect);
+struct GlyphStyle
+{
+  int family;
+  PixelArgb text, effect, back;
+  int backMode;
+  float alpha;
+  int mode;
+};
+// One cached glyph drawn by a font: cut to the clip (left, top, right,
+// bottom; null: the whole bitmap) and the bitmap, the background box, the
+// whole-word path and the weight limit. False when nothing is inside.
+bool DrawGlyph(LICE_IBitmap* bitmap, const unsigned char* mask, int width, int height, int x, int y, const int* clip,
+               const GlyphStyle& style);
+// The smoothing of the glyph scratch over the top-left width x height
+// pixels; without the row buffer every row reads the one above smoothed.
+void Blur(LICE_IBitmap* bitmap, int width, int height, bool rowBuffer);
 }

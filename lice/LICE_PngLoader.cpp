@@ -1,0 +1,231 @@
+// PNG decoding with libpng, from memory and from files, and the PNG entry of
+// the image loader list. The registration lives here so that every program
+// that loads a PNG links it.
+
+#include "LICE_ImageLoader.h"
+#include "LICE_MemBitmap.h"
+#include "LICE_Png.h"
+#include "LICE_PngPlatform.h"
+#include "LICE_Rows.h"
+
+#include "HeapAllocator.h"
+
+#include <png.h>
+
+#include <cstring>
+#include <new>
+#include <utility>
+
+namespace
+{
+const unsigned char kPngSignature[8] = {0x89, 0x50, 0x4E, 0x47, 0x0D, 0x0A, 0x1A, 0x0A};
+
+// libpng's I/O pointer while a block of memory is decoded.
+struct MemorySource
+{
+  const unsigned char* next;
+  int remaining;
+  png_size_t zerosPastTheEnd;
+};
+
+// A chunk that claims up to 2 GB would be read (libpng may ask for all of
+// it at once), in zeros, and checksummed to its end: seconds for a block of
+// a few bytes. A valid image never reads past its end, so this much is
+// already a failed load.
+constexpr png_size_t kMostZerosPastTheEnd = 1 << 16;
+
+// Past the end of the block it delivers zeros, on which libpng then fails,
+// so no byte outside the block is read.
+void PngMemoryRead(png_structp png, png_bytep destination, png_size_t length)
+{
+  MemorySource* source = static_cast<MemorySource*>(png_get_io_ptr(png));
+  const png_size_t available = static_cast<png_size_t>(source->remaining);
+  const png_size_t n = length < available ? length : available;
+  source->zerosPastTheEnd += length - n;
+  if (source->zerosPastTheEnd > kMostZerosPastTheEnd)
+    png_error(png, "PNG data ends early");
+  std::memset(destination, 0, length);
+  std::memcpy(destination, source->next, n);
+  source->next += n;
+  source->remaining -= static_cast<int>(n);
+}
+
+void AttachMemory(png_structp png, void* source) { png_set_read_fn(png, source, PngMemoryRead); }
+void AttachFile(png_structp png, void* file) { png_init_io(png, static_cast<png_FILE_p>(file)); }
+
+// What one decode owns. It lives outside the frame that libpng's errors jump
+// back to, so it keeps its values across the jump and the error path can
+// release it.
+struct Decode
+{
+  void (*attach)(png_structp, void*);
+  void* source;
+  LICE_IBitmap* target;  // the caller's, or null
+  png_structp png;
+  png_infop info;
+  png_uint_32 width;
+  png_uint_32 height;
+  int bitDepth;
+  int colorType;
+  LICE_IBitmap* created;
+  LICE_IBitmap* bitmap;  // target or created
+  png_bytep* rows;
+};
+
+// Rows then arrive with 4 bytes per pixel: alpha (or 255), red, green, blue.
+// No gamma or colour-space transform: the samples stay as stored.
+void ChooseTransforms(png_structp png, png_infop info, int bitDepth, int colorType)
+{
+  if (colorType == PNG_COLOR_TYPE_PALETTE)
+    png_set_palette_to_rgb(png);
+  if (colorType == PNG_COLOR_TYPE_GRAY && bitDepth < 8)
+    png_set_expand_gray_1_2_4_to_8(png);
+  if (png_get_valid(png, info, PNG_INFO_tRNS))
+  {
+    png_set_tRNS_to_alpha(png);
+    colorType |= PNG_COLOR_MASK_ALPHA;
+  }
+  if (bitDepth == 16)
+    png_set_strip_16(png);
+  if (bitDepth < 8)
+    png_set_packing(png);
+  if (colorType == PNG_COLOR_TYPE_GRAY || colorType == PNG_COLOR_TYPE_GRAY_ALPHA)
+    png_set_gray_to_rgb(png);
+  if (colorType & PNG_COLOR_MASK_ALPHA)
+    png_set_swap_alpha(png);
+  else
+    png_set_filler(png, 0xFF, PNG_FILLER_BEFORE);
+}
+
+// A bitmap of exactly the image's size (a failed allocation leaves a
+// LICE_MemBitmap empty), and a row table in display order.
+bool PrepareRows(Decode& d)
+{
+  // libpng keeps both within 31 bits.
+  const int width = static_cast<int>(d.width);
+  const int height = static_cast<int>(d.height);
+  if (d.target)
+  {
+    d.target->Resize(width, height);
+    d.bitmap = d.target;
+  }
+  else
+  {
+    d.bitmap = d.created = new (std::nothrow) LICE_MemBitmap(width, height);
+  }
+  if (!d.bitmap || d.bitmap->Width() != width || d.bitmap->Height() != height || !d.bitmap->PixelData())
+    return false;
+  d.rows = static_cast<png_bytep*>(HeapAllocate(sizeof(png_bytep) * static_cast<std::size_t>(height)));
+  if (!d.rows)
+    return false;
+  const lice::Rows rows(d.bitmap, 0, 0);
+  for (int r = 0; r < height; ++r)
+    d.rows[r] = reinterpret_cast<png_bytep>(rows.Row(r));
+  return true;
+}
+
+// The frame that libpng's errors jump back to: no locals, nothing to destroy.
+bool ReadImage(Decode& d)
+{
+  if (setjmp(png_jmpbuf(d.png)))
+    return false;
+  d.attach(d.png, d.source);
+  png_read_info(d.png, d.info);
+  png_get_IHDR(d.png, d.info, &d.width, &d.height, &d.bitDepth, &d.colorType, nullptr, nullptr, nullptr);
+  ChooseTransforms(d.png, d.info, d.bitDepth, d.colorType);
+  if (!PrepareRows(d))
+    return false;
+  png_read_image(d.png, d.rows);
+  return true;
+}
+
+// Alpha, red, green, blue become blue, green, red, alpha; the row padding
+// stays as it is.
+void ReverseEachPixel(png_bytep* rows, int width, int height)
+{
+  for (int r = 0; r < height; ++r)
+  {
+    for (png_bytep pixel = rows[r], end = rows[r] + 4 * static_cast<std::size_t>(width); pixel != end; pixel += 4)
+    {
+      std::swap(pixel[0], pixel[3]);
+      std::swap(pixel[1], pixel[2]);
+    }
+  }
+}
+
+LICE_IBitmap* DecodePng(void (*attach)(png_structp, void*), void* source, LICE_IBitmap* target)
+{
+  Decode d = {attach, source, target, nullptr, nullptr, 0, 0, 0, 0, nullptr, nullptr, nullptr};
+  d.png = png_create_read_struct("1.6.8", nullptr, nullptr, nullptr);
+  if (!d.png)
+    return nullptr;
+  d.info = png_create_info_struct(d.png);
+  const bool read = d.info && ReadImage(d);
+  png_destroy_read_struct(&d.png, &d.info, nullptr);
+  if (read)
+    ReverseEachPixel(d.rows, d.bitmap->Width(), d.bitmap->Height());
+  else
+    delete d.created;
+  HeapRelease(d.rows);
+  return read ? d.bitmap : nullptr;
+}
+
+char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// The text from the last '.', '/' or '\' on is ".png" in any case. The first
+// character never counts as a separator: without one the whole path counts.
+bool HasPngExtension(const char* path)
+{
+  const char* tail = path + std::strlen(path);
+  while (tail > path && *tail != '.' && *tail != '/' && *tail != '\\')
+    --tail;
+  const char* extension = ".png";
+  for (; *tail && *extension; ++tail, ++extension)
+  {
+    if (AsciiLower(*tail) != *extension)
+      return false;
+  }
+  return *tail == *extension;
+}
+
+ImageLoaderEntry gPngLoader = {PngLoaderLoad, PngLoaderTypes, nullptr};
+
+void RegisterPngLoader()
+{
+  gPngLoader.next = ImageLoaderList;
+  ImageLoaderList = &gPngLoader;
+}
+
+struct PngLoaderRegistration
+{
+  PngLoaderRegistration() { RegisterPngLoader(); }
+} gPngLoaderRegistration;
+}
+
+LICE_IBitmap* LICE_ReadPngMemory(const void* data, int size)
+{
+  if (!data || size < 8 || std::memcmp(data, kPngSignature, sizeof kPngSignature) != 0)
+    return nullptr;
+  // libpng checks the signature again, from the first byte.
+  MemorySource source = {static_cast<const unsigned char*>(data), size, 0};
+  return DecodePng(AttachMemory, &source, nullptr);
+}
+
+LICE_IBitmap* LICE_ReadPngFile(const char* path, LICE_IBitmap* target)
+{
+  std::FILE* file = path ? lice::OpenPngFile(path) : nullptr;
+  if (!file)
+    return nullptr;
+  LICE_IBitmap* bitmap = DecodePng(AttachFile, file, target);
+  std::fclose(file);
+  return bitmap;
+}
+
+LICE_IBitmap* PngLoaderLoad(const char* path, bool checkExtension, LICE_IBitmap* target)
+{
+  if (!path || (checkExtension && !HasPngExtension(path)))
+    return nullptr;
+  return LICE_ReadPngFile(path, target);
+}
+
+const char* PngLoaderTypes() { return "PNG files (*.PNG)\0*.PNG\0"; }

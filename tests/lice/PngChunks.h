@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// PNG files put together chunk by chunk (CRCs from zlib), for the inputs
+// that an encoder never writes.
+class PngChunks
+{
+public:
+  PngChunks();  // the signature
+  PngChunks& Add(const std::string& type, const std::vector<unsigned char>& data);
+  PngChunks& Header(std::uint32_t width, std::uint32_t height, int bitDepth = 8, int colorType = 6);
+  // Rows as PNG stores them (each with its filter byte), compressed.
+  PngChunks& ImageData(const std::vector<unsigned char>& rows);
+  PngChunks& End();
+  const std::vector<unsigned char>& Bytes() const { return mBytes; }
+
+private:
+  std::vector<unsigned char> mBytes;
+};
+
+// Where a chunk of a PNG file lies: its length field at offset, then its
+// type, length bytes of data and its CRC.
+struct ChunkPlace
+{
+  std::string type;
+  std::size_t offset;
+  std::size_t length;
+  std::size_t End() const { return offset + 12 + length; }
+};
+std::vector<ChunkPlace> ChunksOf(const std::vector<unsigned char>& png);
