@@ -1,6 +1,7 @@
 #include "IPlugBase.h"
 
 #include "Assert.h"
+#include "IGraphics.h"
 #include "LatencyDelayLine.h"
 #include "Trace.h"
 
@@ -108,6 +109,8 @@ void IPlugBase::CreateChannels(int nInputs, int nOutputs)
 IPlugBase::~IPlugBase()
 {
   TRACE("IPlugBase::~IPlugBase", __LINE__, "");
+  delete mGraphics;
+  mGraphics = nullptr;
   DeleteOwned();
 }
 
@@ -189,7 +192,10 @@ void IPlugBase::SetParameterFromHost(int paramIdx, double normalizedValue)
   IPlugParameter* param = GetParam(paramIdx);
   if (!param || std::isnan(normalizedValue))
     return;
-  param->SetFromNormalized(normalizedValue);
+  const double clamped = normalizedValue < 0.0 ? 0.0 : (normalizedValue > 1.0 ? 1.0 : normalizedValue);
+  param->SetFromNormalized(clamped);
+  if (mGraphics)
+    mGraphics->PushParamToControls(paramIdx, clamped, true);
   ParamChanged(paramIdx, false);
 }
 
@@ -198,6 +204,23 @@ void IPlugBase::AttachEditor(IGraphics* editor)
   if (!editor)
     return;
   MutexGuard lock(&mMutex);
+  for (int i = 0; i < NParams(); ++i)
+  {
+    const IPlugParameter* param = GetParam(i);
+    const double normalized = param->NormalizedValue(param->Value());
+    for (int c = 0; c < editor->NControls(); ++c)
+    {
+      IControl* control = editor->GetControl(c);
+      if (control->ParamIdx() == i)
+        control->TakeValueFromPlug(normalized);
+      const int aux = control->FindAuxParam(i);
+      if (aux >= 0)
+        control->TakeAuxValueFromPlug(aux, normalized);
+    }
+  }
+  editor->PrepareSurfaces();
+  if (mGraphics != editor)
+    delete mGraphics;
   mGraphics = editor;
 }
 

@@ -119,7 +119,8 @@ public:
   bool EnsureBlockSize(int nFrames);
 
   // A parameter set from a host's normalised value, holding the plug mutex:
-  // clamped to [0, 1] (a NaN changes nothing), then ParamChanged.
+  // clamped to [0, 1] (a NaN changes nothing), pushed to the editor's
+  // controls, then ParamChanged.
   void SetParameterFromHost(int paramIdx, double normalizedValue);
 
   // Restores the plug state from bytes a host handed over, from position

@@ -3,6 +3,7 @@
 
 #include "IPlugBase.h"
 
+#include "IGraphics.h"
 #include "Trace.h"
 
 #include <cmath>
@@ -112,8 +113,10 @@ bool IPlugBase::StateMatches(const double* values, int position)
 
 void IPlugBase::RefreshParamControls()
 {
-  // Controls are bound to parameters only once an editor is attached; with
-  // none there is nothing to refresh.
+  if (!mGraphics)
+    return;
+  for (int i = 0; i < NParams(); ++i)
+    mGraphics->PushParamToControls(i, GetParam(i)->Value(), false);
 }
 
 bool IPlugBase::StoreDefaultPreset(const char* name, int count)

@@ -22,6 +22,11 @@ if(ZL_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
+if(ZL_TSAN)
+  add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=thread)
+endif()
+
 if(ZL_FUZZ)
   add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all)
   add_link_options(-fsanitize=address,undefined)

@@ -1,19 +1,23 @@
 #!/usr/bin/env bash
 # Sets up the machine when needed, builds the tests of every target and runs
 # them: natively under AddressSanitizer and UndefinedBehaviorSanitizer, the
-# Windows programs under 64-bit and 32-bit Wine, and the fuzz targets for a
-# bounded number of runs. Fails when any test fails on any target.
+# tests that race threads under ThreadSanitizer, the Windows programs under
+# 64-bit and 32-bit Wine, and the fuzz targets for a bounded number of runs.
+# Fails when any test fails on any target.
 set -uo pipefail
 source "$(dirname "$0")/common.sh"
 
 "$repo/scripts/setup.sh" || exit 1
 mkdir -p "$build_root"
 
-targets=(native x64 x86 fuzz)
+targets=(native tsan x64 x86 fuzz)
 for target in "${targets[@]}"; do
   dir="$build_root/test-$target"
+  only=()
   case $target in
     native) extra=(-DCMAKE_BUILD_TYPE=Debug -DZL_SANITIZE=ON) ;;
+    tsan) extra=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DZL_TSAN=ON)
+          only=(thread_tests) ;;
     fuzz) extra=(-DCMAKE_BUILD_TYPE=RelWithDebInfo) ;;
     # The Windows trees compare their module renders with the native one
     # and, on x86, with the x64 one (the trees run in this order).
@@ -24,7 +28,7 @@ for target in "${targets[@]}"; do
                 -DZL_PEER_RENDER="$build_root/test-x64/render-module.wav") ;;
   esac
   configure_tree "$dir" $target "${extra[@]}" || exit 1
-  build_tree "$dir" || exit 1
+  build_tree "$dir" "${only[@]}" || exit 1
 done
 
 export GTEST_COLOR=no

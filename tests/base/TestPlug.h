@@ -21,8 +21,9 @@ public:
     }
   };
 
-  explicit TestPlug(int nParams = 18, const char* channelIOStr = "1-1 2-2", int nPresets = 1)
-      : IPlugOffline(InstanceInfo(), nParams, channelIOStr, nPresets, "ZelvarLispera", "",
+  explicit TestPlug(int nParams = 18, const char* channelIOStr = "1-1 2-2", int nPresets = 1,
+                    PlugApi api = kApiVst3)
+      : IPlugOffline(InstanceInfo{api}, nParams, channelIOStr, nPresets, "ZelvarLispera", "",
                      "Zelvar", kPlugVersion, FourCharCode("ZvLP"), FourCharCode("Zvlr"), 0, false,
                      false, false)
   {
@@ -39,6 +40,14 @@ public:
     events.push_back({"value", paramIdx, normalized});
   }
   void EndHostEdit(int paramIdx) override { events.push_back({"end", paramIdx, 0.0}); }
+  void ShowHostParamMenu(int paramIdx, int x, int y) override
+  {
+    events.push_back({"menu", paramIdx, x * 1000.0 + y});
+  }
+  void ResizeEditorWindow(int width, int height) override
+  {
+    events.push_back({"resize", width, static_cast<double>(height)});
+  }
   bool SendMidiEvent(const IMidiEvent*) override
   {
     ++midiSent;

@@ -1,11 +1,11 @@
 #include "IPlugOffline.h"
 
-IPlugOffline::IPlugOffline(InstanceInfo, int nParams, const char* channelIOStr, int nPresets,
+IPlugOffline::IPlugOffline(InstanceInfo instanceInfo, int nParams, const char* channelIOStr, int nPresets,
                            const char* effectName, const char* productName, const char* mfrName,
                            int vendorVersion, int uniqueID, int mfrID, int latency,
                            bool plugDoesMidi, bool plugDoesChunks, bool plugIsInst)
     : IPlugBase(nParams, channelIOStr, nPresets, effectName, productName, mfrName, vendorVersion,
-                uniqueID, mfrID, latency, plugDoesMidi, plugDoesChunks, plugIsInst, kApiVst3)
+                uniqueID, mfrID, latency, plugDoesMidi, plugDoesChunks, plugIsInst, instanceInfo.api)
 {
   CreateLatencyDelayLine();
 }

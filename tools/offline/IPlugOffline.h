@@ -10,9 +10,11 @@
 class IPlugOffline : public IPlugBase
 {
 public:
-  // What a module's entry would hand the wrapper; nothing here.
+  // What a module's entry would hand the wrapper: here only which host
+  // interface the instance reports (the editor's input differs by it).
   struct InstanceInfo
   {
+    PlugApi api = kApiVst3;
   };
 
   IPlugOffline(InstanceInfo instanceInfo, int nParams, const char* channelIOStr, int nPresets,

@@ -1,0 +1,13 @@
+#pragma once
+
+struct ITextStyle;
+class LICE_CachedFont;
+
+// Fonts by text key (size, orientation, style, face name; not colours,
+// alignment or quality), shared by every instance in the module. The lock
+// exists from module load; the fonts live until the module unloads.
+LICE_CachedFont* FontCacheFind(const ITextStyle* style);
+// Takes ownership of the font.
+void FontCacheAdd(LICE_CachedFont* font, const ITextStyle* style);
+// Deletes every font, as module unload does; the cache stays usable (tests).
+void FontCacheReset();
