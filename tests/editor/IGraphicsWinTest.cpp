@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <vector>
 
 namespace
@@ -248,5 +249,48 @@ TEST_F(EditorWindow, SameSizeResizeDoesNothing)
   graphics->ResizeEditor(500, 230);
   EXPECT_EQ(graphics->NControls(), controls);
   EXPECT_TRUE(plug.events.empty());
+}
+
+TEST_F(EditorWindow, LoadsPngResourcesByTheNamesExtension)
+{
+  std::unique_ptr<LICE_IBitmap> image(graphics->LoadResourceImage(101, "resources/img/knob.PnG"));
+  ASSERT_NE(image, nullptr);
+  EXPECT_EQ(image->Width(), 96);
+  EXPECT_EQ(image->Height(), 9696);
+  EXPECT_EQ(graphics->LoadResourceImage(101, "knob.bmp"), nullptr);
+  EXPECT_EQ(graphics->LoadResourceImage(101, "png"), nullptr);
+  EXPECT_EQ(graphics->LoadResourceImage(999, "missing.png"), nullptr);
+}
+
+TEST_F(EditorWindow, PressOutsideEveryControlTakesFocusAndCapture)
+{
+  graphics->ResizeEditor(500, 230);  // same size: nothing
+  HWND window = Open();
+  SetFocus(host.window);
+  SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, At(499, 229));
+  EXPECT_EQ(GetFocus(), window);
+  EXPECT_EQ(GetCapture(), window);
+  SendMessageA(window, WM_LBUTTONUP, 0, At(499, 229));
+  EXPECT_TRUE(plug.events.empty()) << "the backdrop has no parameter";
+}
+
+TEST(EditorWindowAlone, ResizeGrowsTheHostsWindowOutsideVst3)
+{
+  HostWindow host;
+  TestPlug plug(18, "1-1 2-2", 1, kApiVst2);
+  IGraphicsWin* graphics = new IGraphicsWin(&plug);
+  graphics->SetModule(GetModuleHandleA(nullptr));
+  plug.AttachEditor(graphics);
+  HWND window = static_cast<HWND>(graphics->OpenEditorWindow(host.window));
+  ASSERT_NE(window, nullptr);
+  graphics->ResizeEditor(520, 240);
+  RECT r;
+  GetClientRect(window, &r);
+  EXPECT_EQ(r.right, 520);
+  EXPECT_EQ(r.bottom, 240);
+  GetWindowRect(host.window, &r);
+  EXPECT_EQ(r.right - r.left, 720) << "outside VST3 the host's window grows with the editor";
+  ASSERT_EQ(plug.events.size(), 1u);
+  EXPECT_EQ(plug.events[0].what, "resize");
 }
 }
