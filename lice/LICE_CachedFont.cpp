@@ -4,6 +4,7 @@
 #include "LICE_GlyphScratch.h"
 
 #include <cstring>
+#include <utility>
 
 LICE_CachedFont::LICE_CachedFont() { lice::FontCreated(); }
 
@@ -38,33 +39,13 @@ void LICE_CachedFont::AdoptSystemFont(LiceFontHandle font, int flags)
       RenderGlyph(static_cast<std::uint16_t>(code));
 }
 
-PixelArgb LICE_CachedFont::ExchangeTextColor(PixelArgb colour)
-{
-  const PixelArgb previous = mTextColor;
-  mTextColor = colour;
-  return previous;
-}
+PixelArgb LICE_CachedFont::ExchangeTextColor(PixelArgb colour) { return std::exchange(mTextColor, colour); }
 
-PixelArgb LICE_CachedFont::ExchangeBackColor(PixelArgb colour)
-{
-  const PixelArgb previous = mBackColor;
-  mBackColor = colour;
-  return previous;
-}
+PixelArgb LICE_CachedFont::ExchangeBackColor(PixelArgb colour) { return std::exchange(mBackColor, colour); }
 
-PixelArgb LICE_CachedFont::ExchangeEffectColor(PixelArgb colour)
-{
-  const PixelArgb previous = mEffectColor;
-  mEffectColor = colour;
-  return previous;
-}
+PixelArgb LICE_CachedFont::ExchangeEffectColor(PixelArgb colour) { return std::exchange(mEffectColor, colour); }
 
-int LICE_CachedFont::ExchangeBackMode(int mode)
-{
-  const int previous = mBackMode;
-  mBackMode = mode;
-  return previous;
-}
+int LICE_CachedFont::ExchangeBackMode(int mode) { return std::exchange(mBackMode, mode); }
 
 void LICE_CachedFont::SetCompose(LiceCombine mode, float alpha)
 {

@@ -28,15 +28,7 @@ protected:
 
   IControl* Control(int index) { return graphics->GetControl(index); }
 
-  // Draws whatever is dirty, as one timer tick does.
-  bool Tick()
-  {
-    IBounds dirty;
-    if (!graphics->CollectDirtyBounds(&dirty))
-      return false;
-    graphics->RenderDirty(dirty);
-    return true;
-  }
+  bool Tick() { return DrawDirty(graphics); }
 
   StatePlug plug;
   EditorLayout layout;

@@ -65,3 +65,14 @@ struct EditorLayout
   int lights[8] = {};
   int switches[8] = {};
 };
+
+// What one timer tick of the window does: draws whatever is dirty. False
+// when nothing was.
+inline bool DrawDirty(IGraphics* graphics)
+{
+  IBounds dirty;
+  if (!graphics->CollectDirtyBounds(&dirty))
+    return false;
+  graphics->RenderDirty(dirty);
+  return true;
+}

@@ -21,14 +21,7 @@ struct Editor
     plug.AttachEditor(graphics);
   }
 
-  bool Tick()
-  {
-    IBounds dirty;
-    if (!graphics->CollectDirtyBounds(&dirty))
-      return false;
-    graphics->RenderDirty(dirty);
-    return true;
-  }
+  bool Tick() { return DrawDirty(graphics); }
 
   StatePlug plug;
   EditorLayout layout;
