@@ -293,4 +293,31 @@ TEST(EditorWindowAlone, ResizeGrowsTheHostsWindowOutsideVst3)
   ASSERT_EQ(plug.events.size(), 1u);
   EXPECT_EQ(plug.events[0].what, "resize");
 }
+
+// A control that takes every key.
+class KeyCatcher : public IControl
+{
+public:
+  explicit KeyCatcher(IPlugBase* plug) : IControl(plug, IBounds(0, 0, 1, 1)) {}
+  bool Render(IGraphics*) override { return true; }
+  bool KeyDown(int, int, int key) override
+  {
+    keys.push_back(key);
+    return true;
+  }
+  std::vector<int> keys;
+};
+
+TEST_F(EditorWindow, MappedKeysReachTheControlsAndAreNotForwarded)
+{
+  HWND window = Open();
+  KeyCatcher* catcher = new KeyCatcher(&plug);
+  graphics->SetKeyCatcher(catcher);
+  SetCursorPos(-100, -100);  // over no control: the key catcher takes it
+  for (WPARAM key : {WPARAM(VK_SPACE), WPARAM(VK_UP), WPARAM(VK_DOWN), WPARAM(VK_LEFT), WPARAM(VK_RIGHT),
+                     WPARAM('0'), WPARAM('9'), WPARAM('A'), WPARAM('Z'), WPARAM(0x61)})
+    SendMessageA(window, WM_KEYDOWN, key, 0);
+  EXPECT_EQ(catcher->keys, (std::vector<int>{0, 1, 2, 3, 4, 5, 14, 15, 40, 15}));
+  EXPECT_TRUE(host.keys.empty());
+}
 }
