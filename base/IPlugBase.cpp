@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <new>
 
 namespace
@@ -203,6 +204,8 @@ void IPlugBase::AttachEditor(IGraphics* editor)
 {
   if (!editor)
     return;
+  // Owned from here: preparing its surfaces can throw.
+  std::unique_ptr<IGraphics> owned(editor != mGraphics ? editor : nullptr);
   MutexGuard lock(&mMutex);
   for (int i = 0; i < NParams(); ++i)
   {
@@ -219,9 +222,11 @@ void IPlugBase::AttachEditor(IGraphics* editor)
     }
   }
   editor->PrepareSurfaces();
-  if (mGraphics != editor)
+  if (owned)
+  {
     delete mGraphics;
-  mGraphics = editor;
+    mGraphics = owned.release();
+  }
 }
 
 void IPlugBase::ChangeBlockSize(int nFrames)

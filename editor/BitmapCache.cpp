@@ -4,6 +4,8 @@
 #include "Mutex.h"
 #include "PointerList.h"
 
+#include <new>
+
 namespace
 {
 struct CachedBitmap
@@ -45,16 +47,18 @@ LICE_IBitmap* BitmapCacheFind(int id)
   return nullptr;
 }
 
-void BitmapCacheAdd(LICE_IBitmap* bitmap, int id)
+bool BitmapCacheAdd(LICE_IBitmap* bitmap, int id)
 {
   if (!bitmap)
-    return;
+    return true;
+  CachedBitmap* record = new (std::nothrow) CachedBitmap{id, bitmap};
+  if (!record)
+    return false;
   MutexGuard lock(&gBitmapCache.mutex);
-  CachedBitmap* record = new CachedBitmap{id, bitmap};
-  // A list that cannot grow leaves the image uncached: the caller's controls
-  // go on using it, so it is not deleted.
-  if (!gBitmapCache.records.Add(record))
-    delete record;
+  if (gBitmapCache.records.Add(record))
+    return true;
+  delete record;
+  return false;
 }
 
 void BitmapCacheReset() { gBitmapCache.Clear(); }

@@ -161,6 +161,7 @@ public:
   void MouseDrag(int x, int y, int dx, int dy, IMouseKeys* keys) override;
   void Wheel(int x, int y, IMouseKeys* keys, int delta) override;
   bool Render(IGraphics* graphics) override;
+  const IImageStrip& Strip() const { return mStrip; }
 
 private:
   IImageStrip mStrip;

@@ -9,6 +9,7 @@
 #include "LICE_SysBitmap.h"
 
 #include <cstdio>
+#include <new>
 
 namespace
 {
@@ -47,8 +48,15 @@ LICE_IBitmap* IGraphics::LoadImage(int id, const char* name)
   if (!bitmap)
   {
     bitmap = LoadResourceImage(id, name);
-    BitmapCacheAdd(bitmap, id);
+    // Bitmaps belong to the cache; one it cannot hold would be lost.
+    if (!BitmapCacheAdd(bitmap, id))
+    {
+      delete bitmap;
+      throw std::bad_alloc();
+    }
   }
+  if (!bitmap && HasImageResource(id))
+    throw std::bad_alloc();
   ZL_ASSERT(bitmap, "imgResourceFound");
   return bitmap;
 }

@@ -54,6 +54,9 @@ public:
   virtual void HidePointer() {}
   virtual void ShowPointer() {}
   virtual LICE_IBitmap* LoadResourceImage(int id, const char* name) = 0;
+  // Whether the module holds image id at all (its loading can still fail for
+  // want of memory).
+  virtual bool HasImageResource(int id) = 0;
 
   // The background image (id 100) at index 0, drawn first and opaque.
   void AttachBackdrop();
@@ -61,7 +64,9 @@ public:
   // plug mutex: the audio thread writes into controls.
   int AddControl(IControl* control);
   // An editor image by id: from the bitmap cache, else loaded and cached.
-  // Null when it cannot be loaded.
+  // A missing image is a build defect (an assertion); one that is there but
+  // cannot be loaded throws std::bad_alloc, so that the instance is not
+  // made. Null only where assertions are off.
   LICE_IBitmap* LoadImage(int id, const char* name);
   void PrepareSurfaces();
 

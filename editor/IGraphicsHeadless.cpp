@@ -44,6 +44,14 @@ LICE_IBitmap* IGraphicsHeadless::LoadResourceImage(int id, const char*)
   return nullptr;
 }
 
+bool IGraphicsHeadless::HasImageResource(int id)
+{
+  for (int i = 0; i < gImageCount; ++i)
+    if (gImages[i].id == id)
+      return true;
+  return false;
+}
+
 void IGraphicsHeadless::HostModulePath(StringBuffer* path) { path->Set(""); }
 void IGraphicsHeadless::PluginModulePath(StringBuffer* path) { path->Set(""); }
 void IGraphicsHeadless::DesktopFolderPath(StringBuffer* path) { path->Set(""); }

@@ -30,6 +30,7 @@ public:
   void* WindowHandle() override { return nullptr; }
   bool ClipboardText(StringBuffer*) override { return false; }
   LICE_IBitmap* LoadResourceImage(int id, const char* name) override;
+  bool HasImageResource(int id) override;
 
   int PresentCount() const { return mPresentCount; }
   const IBounds& LastPresented() const { return mLastPresented; }

@@ -488,6 +488,11 @@ LICE_IBitmap* IGraphicsWin::LoadResourceImage(int id, const char* name)
   return LICE_ReadPngResource(mModule, id);
 }
 
+bool IGraphicsWin::HasImageResource(int id)
+{
+  return FindResourceA(mModule, MAKEINTRESOURCEA(id & 0xFFFF), "PNG") != nullptr;
+}
+
 // Menus, text entry, dialogs, folders and the clipboard: answered as
 // refused until they are built.
 void IGraphicsWin::CancelTextEntry()

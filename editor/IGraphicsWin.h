@@ -41,6 +41,7 @@ public:
   void HidePointer() override;
   void ShowPointer() override;
   LICE_IBitmap* LoadResourceImage(int id, const char* name) override;
+  bool HasImageResource(int id) override;
 
   static bool IsChildWindow(HWND window);
   HWND FindMainWindow();

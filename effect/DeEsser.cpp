@@ -161,11 +161,11 @@ void DeEsser::RepairStateAfterBlock()
     mWideBand.value = 0.0;
 }
 
-void DeEsser::Process(const double* in0, const double* in1, double* out0, double* out1, int nFrames,
-                      bool stereo)
+const DeEsserReport& DeEsser::Process(const double* in0, const double* in1, double* out0, double* out1,
+                                      int nFrames, bool stereo)
 {
   if (nFrames <= 0)
-    return;
+    return mLastReport;
   DeEsserBlock block;
   block.in0 = in0;
   block.in1 = in1;
@@ -176,7 +176,8 @@ void DeEsser::Process(const double* in0, const double* in1, double* out0, double
 
   DeEsserLanes lanes;
   LoadLanes(&lanes);
-  mLastBlockMinimumGain = ProcessDeEsserBlock(&lanes, block);
+  mLastReport = ProcessDeEsserBlock(&lanes, block);
   StoreLanes(lanes);
   RepairStateAfterBlock();
+  return mLastReport;
 }

@@ -37,8 +37,10 @@ public:
   // A parameter's new real value; every index recounts the enabled bands.
   void ParamChanged(int paramIdx, double value);
   // One block of nFrames samples from in0 and in1 (both must hold them;
-  // in1 is only listened to in stereo). Either output may be null.
-  void Process(const double* in0, const double* in1, double* out0, double* out1, int nFrames, bool stereo);
+  // in1 is only listened to in stereo). Either output may be null. Returns
+  // what the block showed (nothing for an empty block: see LastReport).
+  const DeEsserReport& Process(const double* in0, const double* in1, double* out0, double* out1, int nFrames,
+                               bool stereo);
 
   double Ratio() const { return mRatio; }
   double Wet() const { return mWet; }
@@ -49,8 +51,9 @@ public:
   const BiquadCascade& BandFilter(int band) const { return mBandFilters[band]; }
   const Envelope& BandEnvelope(int band) const { return mBandEnvelopes[band]; }
   const Envelope& WideBandEnvelope() const { return mWideBand; }
-  // The smallest gain of the last block processed.
-  double LastBlockMinimumGain() const { return mLastBlockMinimumGain; }
+  // What the last block processed showed (its smallest gain and more).
+  const DeEsserReport& LastReport() const { return mLastReport; }
+  double LastBlockMinimumGain() const { return mLastReport.minimumGain; }
 
 private:
   void DesignBands(double sampleRate);
@@ -68,5 +71,5 @@ private:
   double mWet = 1.0;
   int mEnabledCount = 0;
   bool mBandAvailable[kBands];
-  double mLastBlockMinimumGain = 1.0;
+  DeEsserReport mLastReport{1.0, 1.0, 1.0, false, 0, 0};
 };

@@ -48,7 +48,7 @@ Vec Broadcast(double d) { return Vec{d, d}; }
 // finite it is a signed zero, which only the sign of a zero y could show,
 // and only |y| is used.
 template <bool kOneCoefficient, bool kNoB1>
-double ProcessBlock(DeEsserLanes* lanes, const DeEsserBlock& block)
+DeEsserReport ProcessBlock(DeEsserLanes* lanes, const DeEsserBlock& block)
 {
   Vec w1[kVectors], w2[kVectors], e[kVectors];
   for (int v = 0; v < kVectors; ++v)
@@ -82,6 +82,10 @@ double ProcessBlock(DeEsserLanes* lanes, const DeEsserBlock& block)
   int bandHits = 0;
   double bandSum = 0.0;
   double minimumGain = 1.0;
+  // What the editor shows of the block, in lane order until the end.
+  double firstGain = 1.0, previousGain = 1.0;
+  bool gainChanged = false;
+  unsigned anyHitLanes = 0, lastHitLanes = 0;
   for (int f = 0; f < block.nFrames; ++f)
   {
     const double x0 = in0[f], x1 = in1[f];
@@ -118,6 +122,7 @@ double ProcessBlock(DeEsserLanes* lanes, const DeEsserBlock& block)
     else
       wide = (wide - a) * (a > wide ? wideAttack : wideRelease) + a;
     double g = 1.0;
+    lastHitLanes = 0;
     if (wide > kDetectionThreshold)
     {
       const Vec level = Broadcast(wide);
@@ -125,6 +130,8 @@ double ProcessBlock(DeEsserLanes* lanes, const DeEsserBlock& block)
       for (int v = 0; v < kVectors; ++v)
         hitMask |= static_cast<unsigned>(_mm_movemask_pd((__m128d)(e[v] > level))) << (v * kLanes);
       hitMask &= followMask;
+      lastHitLanes = hitMask;
+      anyHitLanes |= hitMask;
       if (hitMask)
       {
         double envelopes[kBands];
@@ -160,6 +167,11 @@ double ProcessBlock(DeEsserLanes* lanes, const DeEsserBlock& block)
       }
     }
     minimumGain = g < minimumGain ? g : minimumGain;
+    if (f == 0)
+      firstGain = g;
+    else
+      gainChanged |= g != previousGain;
+    previousGain = g;
 
     if (block.out0)
       block.out0[f] = x0 * g * wet + x0 * dry;
@@ -177,11 +189,22 @@ double ProcessBlock(DeEsserLanes* lanes, const DeEsserBlock& block)
     Store(lanes->envelope + o, Select(follows, e[v], Load(lanes->envelope + o)));
   }
   lanes->wideEnvelope = wide;
-  return minimumGain;
+  DeEsserReport report;
+  report.minimumGain = minimumGain;
+  report.firstGain = firstGain;
+  report.lastGain = previousGain;
+  report.gainChanged = gainChanged;
+  report.lastHits = report.anyHits = 0;
+  for (int lane = 0; lane < kBands; ++lane)
+  {
+    report.lastHits |= (lastHitLanes >> lane & 1u) << lanes->band[lane];
+    report.anyHits |= (anyHitLanes >> lane & 1u) << lanes->band[lane];
+  }
+  return report;
 }
 }
 
-double ProcessDeEsserBlock(DeEsserLanes* lanes, const DeEsserBlock& block)
+DeEsserReport ProcessDeEsserBlock(DeEsserLanes* lanes, const DeEsserBlock& block)
 {
   bool oneCoefficient = lanes->wideAttack == lanes->wideRelease;
   for (int band = 0; band < kBands; ++band)

@@ -32,7 +32,20 @@ struct DeEsserBlock
   bool stereo;
 };
 
-// One block of de-essing; returns the smallest gain of the block.
+// What a block showed, for the editor: the smallest gain, the gains of the
+// first and last frames and whether any frame's gain differed from the one
+// before; the bands hit in the last frame and in any frame (bit b = band b).
+struct DeEsserReport
+{
+  double minimumGain;
+  double firstGain;
+  double lastGain;
+  bool gainChanged;
+  unsigned lastHits;
+  unsigned anyHits;
+};
+
+// One block of de-essing (at least one frame).
 //
 // The block pass (detection, band filters, band envelopes) and the frame
 // pass (wide-band envelope, band hits, gain, mix) run fused, frame by frame,
@@ -41,4 +54,4 @@ struct DeEsserBlock
 // operations, in the same order, of one band filtered by BiquadCascade's
 // scalar path, so the output is bit for bit that of running the passes one
 // after the other, band after band.
-double ProcessDeEsserBlock(DeEsserLanes* lanes, const DeEsserBlock& block);
+DeEsserReport ProcessDeEsserBlock(DeEsserLanes* lanes, const DeEsserBlock& block);

@@ -2,13 +2,22 @@
 
 #include "DeEsser.h"
 #include "DeEsserBands.h"
+#include "DeEsserEditor.h"
 #include "IPlugBase.h"
+
+// Every module shows the editor; a wrapper's instance info can say
+// otherwise by an overload of its own.
+template <class InstanceInfo>
+bool WantsEditor(const InstanceInfo&)
+{
+  return true;
+}
 
 // The de-esser as a plug-in: one class per module, on that module's wrapper
 // (IPlugVST3 and the others, or the offline wrapper of the tools), which
 // takes the place of Wrapper. It overrides only the destructor,
 // ResetProcessing, ParamChanged and ProcessDouble; the processing itself is
-// the host-neutral DeEsser.
+// the host-neutral DeEsser, and DeEsserEditor builds and feeds the editor.
 template <class Wrapper>
 class ZelvarLispera : public Wrapper
 {
@@ -22,6 +31,8 @@ public:
     for (int band = 0; band < kBands; ++band)
       this->GetParam(kFirstBandSwitch + band)
           ->SetupBool(kDeEsserBands[band].switchName, kDeEsserBands[band].enabledByDefault);
+    if (WantsEditor(instanceInfo))
+      mEditor.Build(this);
     this->StoreDefaultPreset("-", 1);
   }
 
@@ -47,13 +58,19 @@ public:
       IPlugBase::ProcessDouble(nullptr, outputs, nFrames);
       return;
     }
-    mDeEsser.Process(inputs[0], inputs[1], outputs ? outputs[0] : nullptr,
-                     outputs && this->NOutChannels() > 1 ? outputs[1] : nullptr, nFrames,
-                     this->IsInputConnected(1));
+    const DeEsserReport& report =
+        mDeEsser.Process(inputs[0], inputs[1], outputs ? outputs[0] : nullptr,
+                         outputs && this->NOutChannels() > 1 ? outputs[1] : nullptr, nFrames,
+                         this->IsInputConnected(1));
+    if (nFrames > 0)
+      if (IGraphics* editor = this->GetGUI())
+        mEditor.Feed(editor, report);
   }
 
   const DeEsser& Processing() const { return mDeEsser; }
+  const DeEsserEditor& Editor() const { return mEditor; }
 
 private:
   DeEsser mDeEsser;
+  DeEsserEditor mEditor;
 };

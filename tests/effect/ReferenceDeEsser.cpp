@@ -62,6 +62,8 @@ void ReferenceDeEsser::Process(const double* in0, const double* in1, bool stereo
 
   int hits = 0;
   double sum = 0.0;
+  frameHits.assign(nFrames, 0);
+  frameGains.assign(nFrames, 1.0);
   for (int j = 0; j < nFrames; ++j)
   {
     const double x = stereo ? (in0[j] + in1[j]) * 0.5 : in0[j];
@@ -76,6 +78,7 @@ void ReferenceDeEsser::Process(const double* in0, const double* in1, bool stereo
         {
           sum += series[b][j];
           ++hits;
+          frameHits[j] |= 1u << b;
         }
       }
       if (hits >= 1 && enabledCount > 0)
@@ -87,6 +90,7 @@ void ReferenceDeEsser::Process(const double* in0, const double* in1, bool stereo
         g = (excess / mRatio + mWide) / (excess + mWide);
       }
     }
+    frameGains[j] = g;
     out0[j] = in0[j] * g * mWet + in0[j] * (1.0 - mWet);
     out1[j] = in1[j] * g * mWet + in1[j] * (1.0 - mWet);
   }

@@ -19,6 +19,11 @@ public:
   void Process(const double* in0, const double* in1, bool stereo, double* out0, double* out1,
                int nFrames);
 
+  // Per frame of the last block: the bands above the wide-band level (bit b
+  // = band b) and the gain.
+  std::vector<unsigned> frameHits;
+  std::vector<double> frameGains;
+
 private:
   std::vector<BiquadCascade> mFilters;
   double mEnvelopes[8] = {};

@@ -10,11 +10,13 @@
 class IPlugOffline : public IPlugBase
 {
 public:
-  // What a module's entry would hand the wrapper: here only which host
-  // interface the instance reports (the editor's input differs by it).
+  // What a module's entry would hand the wrapper: here which host interface
+  // the instance reports (the editor's input differs by it) and whether it
+  // has an editor at all.
   struct InstanceInfo
   {
     PlugApi api = kApiVst3;
+    bool editor = true;
   };
 
   IPlugOffline(InstanceInfo instanceInfo, int nParams, const char* channelIOStr, int nPresets,
@@ -45,3 +47,5 @@ public:
 private:
   std::vector<float> mPlanar[4];
 };
+
+inline bool WantsEditor(const IPlugOffline::InstanceInfo& info) { return info.editor; }

@@ -122,7 +122,7 @@ int main(int argc, char** argv)
     return 1;
   }
 
-  OfflineEffect plug{IPlugOffline::InstanceInfo()};
+  OfflineEffect plug{IPlugOffline::InstanceInfo{kApiVst3, false}};
   for (const auto& setting : options.settings)
   {
     const int index = FindParam(plug, setting.first);
