@@ -53,12 +53,14 @@ void SetFramesCounter(benchmark::State& state, long long frames)
       benchmark::Counter(static_cast<double>(frames), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
+// With the editor attached the effect also shows each block in it.
 void BM_ProcessDouble(benchmark::State& state)
 {
   const int block = static_cast<int>(state.range(0));
+  const bool withEditor = state.range(1) != 0;
   const Speech& speech = LoadSpeech();
   const int n = static_cast<int>(speech.left.size()) / block * block;
-  OfflineEffect plug{IPlugOffline::InstanceInfo()};
+  OfflineEffect plug{IPlugOffline::InstanceInfo{kApiVst3, withEditor}};
   plug.SetUpProcessing(48000.0, block);
   plug.SetInputChannelConnections(0, 2, true);
   std::vector<double> out0(block), out1(block);
@@ -139,7 +141,13 @@ void BM_Vst3Process(benchmark::State& state)
 }
 }
 
-BENCHMARK(BM_ProcessDouble)->Arg(64)->Arg(512)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ProcessDouble)
+    ->ArgNames({"block", "editor"})
+    ->Args({64, 0})
+    ->Args({64, 1})
+    ->Args({512, 0})
+    ->Args({512, 1})
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Straightforward)->Arg(64)->Arg(512)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Vst3Process)
     ->ArgNames({"block", "sample_size"})
