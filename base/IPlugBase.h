@@ -117,6 +117,19 @@ public:
   void ClearScratchBuffers();
   // False when the scratch buffers cannot hold nFrames.
   bool EnsureBlockSize(int nFrames);
+  // 64-bit host buffers used in place: each connected channel takes the
+  // next host buffer (from frame startFrame), and one whose host buffer is
+  // null works in its scratch (silent, for an input); unconnected channels
+  // keep their slots. nFrames must not exceed the block size.
+  void BindInputBuffersInPlace(int first, int count, double** hostBuffers, int nFrames, int startFrame = 0);
+  void BindOutputBuffersInPlace(int first, int count, double** hostBuffers, int startFrame = 0);
+  // The normal path of a host that mixes into its outputs: the effect's
+  // result is added to what the connected outputs' host buffers hold.
+  void AccumulateFloatBuffers(int nFrames);
+  // For hosts that offer more channels than they can feed: inputs from the
+  // third on are disconnected and, with three outputs or more, outputs from
+  // the third on connected.
+  void LimitToStereoIO();
 
   // A parameter set from a host's normalised value, holding the plug mutex:
   // clamped to [0, 1] (a NaN changes nothing), pushed to the editor's
@@ -132,6 +145,8 @@ public:
 
   bool StoreDefaultPreset(const char* name, int count);
   bool ApplyPreset(int index);
+  // The empty text for an index outside the preset list.
+  const char* GetPresetName(int index) const;
 
   IPlugParameter* GetParam(int index) const { return mParams.Get(index); }
   int NParams() const { return mParams.Count(); }
@@ -185,6 +200,7 @@ private:
   void CreateChannels(int nInputs, int nOutputs);
   bool ResizeScratchBuffers(int nFrames);
   void WriteHostOutputs(int nFrames);
+  void AddToHostOutputs(int nFrames);
 
   PointerList<ChannelConfig> mChannelConfigs;
   Mutex mMutex;

@@ -105,12 +105,48 @@ void IPlugBase::BindOutputBuffers(int first, int count, float** hostBuffers, int
   }
 }
 
+void IPlugBase::BindInputBuffersInPlace(int first, int count, double** hostBuffers, int nFrames, int startFrame)
+{
+  int nextHostBuffer = 0;
+  for (int i = first < 0 ? 0 : first; i < first + count && i < NInChannels(); ++i)
+  {
+    IPlugInputChannel* channel = GetInChannel(i);
+    if (!channel->connected)
+      continue;
+    double* host = hostBuffers ? hostBuffers[nextHostBuffer++] : nullptr;
+    *channel->slot = host ? host + startFrame : ScratchOf(channel);
+    if (!host && nFrames > 0 && ScratchOf(channel))
+      std::memset(ScratchOf(channel), 0, nFrames * sizeof(double));
+  }
+}
+
+void IPlugBase::BindOutputBuffersInPlace(int first, int count, double** hostBuffers, int startFrame)
+{
+  int nextHostBuffer = 0;
+  for (int i = first < 0 ? 0 : first; i < first + count && i < NOutChannels(); ++i)
+  {
+    IPlugOutputChannel* channel = GetOutChannel(i);
+    if (!channel->connected)
+      continue;
+    double* host = hostBuffers ? hostBuffers[nextHostBuffer++] : nullptr;
+    *channel->slot = host ? host + startFrame : ScratchOf(channel);
+  }
+}
+
 void IPlugBase::RenderBuffers(int nFrames)
 {
   if (nFrames <= 0 || !EnsureBlockSize(nFrames))
     return;
   ProcessDouble(mInData.Get(), mOutData.Get(), nFrames);
   WriteHostOutputs(nFrames);
+}
+
+void IPlugBase::AccumulateFloatBuffers(int nFrames)
+{
+  if (nFrames <= 0 || !EnsureBlockSize(nFrames))
+    return;
+  ProcessDouble(mInData.Get(), mOutData.Get(), nFrames);
+  AddToHostOutputs(nFrames);
 }
 
 void IPlugBase::BypassBuffers(int nFrames)
@@ -144,6 +180,27 @@ void IPlugBase::WriteHostOutputs(int nFrames)
     else
       std::memset(destination, 0, nFrames * sizeof(float));
   }
+}
+
+void IPlugBase::AddToHostOutputs(int nFrames)
+{
+  for (int i = 0; i < NOutChannels(); ++i)
+  {
+    const IPlugOutputChannel* channel = GetOutChannel(i);
+    const double* source = *channel->slot;
+    float* destination = channel->hostDestination;
+    if (!channel->connected || !destination || !source)
+      continue;
+    for (int f = 0; f < nFrames; ++f)
+      destination[f] = destination[f] + static_cast<float>(source[f]);
+  }
+}
+
+void IPlugBase::LimitToStereoIO()
+{
+  SetInputChannelConnections(2, NInChannels() - 2, false);
+  if (NOutChannels() >= 3)
+    SetOutputChannelConnections(2, NOutChannels() - 2, true);
 }
 
 void IPlugBase::ClearScratchBuffers()

@@ -167,3 +167,9 @@ bool IPlugBase::ApplyPreset(int index)
   }
   return applied;
 }
+
+const char* IPlugBase::GetPresetName(int index) const
+{
+  const IPlugPreset* preset = GetPreset(index);
+  return preset ? preset->name : "";
+}

@@ -105,6 +105,12 @@ const char* IPlugParameter::DisplayTextFor(int value) const
   return nullptr;
 }
 
+const char* IPlugParameter::LabelForHost() const
+{
+  const char* text = DisplayTextFor(TruncateToInt(Value()));
+  return text && text[0] ? "" : mLabel;
+}
+
 void IPlugParameter::FormatForDisplay(double value, bool normalized, char* destination) const
 {
   if (normalized)

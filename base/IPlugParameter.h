@@ -60,6 +60,9 @@ public:
   // The text of the first display-text entry for value (possibly empty),
   // or null when there is none.
   const char* DisplayTextFor(int value) const;
+  // The unit shown beside the current value: none when the value is shown
+  // by a text of its own.
+  const char* LabelForHost() const;
 
   void Set(double value) { mValue.store(value, std::memory_order_relaxed); }
   double Value() const { return mValue.load(std::memory_order_relaxed); }

@@ -16,4 +16,7 @@ for arch in x64 x86; do
   cp "$build_root/release-$arch/wrappers/vst3/ZelvarLispera.vst3" "$repo/dist/$arch/ZelvarLispera.vst3"
   cp "$build_root/release-$arch/tools/vst3host/vst3host.exe" "$repo/dist/tools/vst3host-$arch.exe"
 done
+# The VST2 module is 64-bit only.
+cp "$build_root/release-x64/wrappers/vst2/ZelvarLispera.dll" "$repo/dist/x64/ZelvarLispera.dll"
+cp "$build_root/release-x64/tools/vst2host/vst2host.exe" "$repo/dist/tools/vst2host-x64.exe"
 echo "build: done; modules in $repo/dist/x64 and $repo/dist/x86, tools in $repo/dist/tools"
