@@ -76,7 +76,9 @@ TEST(LiceMemBitmap, SizesBeyondTheIntRangeAreRefused)
   LICE_MemBitmap grown(1000, 1000);
   EXPECT_TRUE(grown.Resize(20000, 25000));  // need 2e9 bytes: growth capped
   if (grown.PixelData())
+  {
     EXPECT_GE(grown.Allocated(), 2000000000);
+  }
 }
 
 TEST(LiceSysBitmap, KeepsALargeEnoughSection)
