@@ -2,6 +2,7 @@
 
 #include "Trace.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -11,6 +12,33 @@ namespace
 void CopyText(char* destination, const char* text)
 {
   std::snprintf(destination, kParameterTextLength, "%s", text ? text : "");
+}
+
+// What atof reads, without its dependence on the locale's decimal point.
+double ReadLeadingNumber(const char* text)
+{
+  if (!text)
+    return 0.0;
+  const char* p = text;
+  while (*p == ' ' || (*p >= '\t' && *p <= '\r'))
+    ++p;
+  const bool negative = *p == '-';
+  if (*p == '-' || *p == '+')
+    ++p;
+  const char* end = p + std::strlen(p);
+  const bool hex = p[0] == '0' && (p[1] == 'x' || p[1] == 'X');
+  double number = 0.0;
+  // "0x" without hexadecimal digits behind it reads as its "0".
+  const std::from_chars_result read = hex ? std::from_chars(p + 2, end, number, std::chars_format::hex)
+                                          : std::from_chars(p, end, number);
+  if (read.ec == std::errc::result_out_of_range)
+  {
+    // Too small in magnitude reads as 0, too large as infinity.
+    const char* exponent = std::strpbrk(p, hex ? "pP" : "eE");
+    const bool tiny = exponent && exponent < read.ptr && exponent[1] == '-';
+    number = tiny ? 0.0 : HUGE_VAL;
+  }
+  return negative ? -number : number;
 }
 
 int PrecisionOfStep(double step)
@@ -109,6 +137,25 @@ const char* IPlugParameter::LabelForHost() const
 {
   const char* text = DisplayTextFor(TruncateToInt(Value()));
   return text && text[0] ? "" : mLabel;
+}
+
+bool IPlugParameter::MatchDisplayText(const char* text, int* value) const
+{
+  if (!text)
+    return false;
+  for (int i = 0; i < mDisplayTexts.Count(); ++i)
+    if (std::strcmp(mDisplayTexts.Get()[i].text, text) == 0)
+    {
+      *value = mDisplayTexts.Get()[i].value;
+      return true;
+    }
+  return false;
+}
+
+double IPlugParameter::ReadTypedNumber(const char* text) const
+{
+  const double number = ReadLeadingNumber(text);
+  return mNegateDisplay ? -number : number;
 }
 
 void IPlugParameter::FormatForDisplay(double value, bool normalized, char* destination) const

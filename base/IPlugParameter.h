@@ -64,6 +64,16 @@ public:
   // by a text of its own.
   const char* LabelForHost() const;
 
+  // The two readings of a text the user typed for this parameter; each
+  // caller has its own rule for which applies and what a miss gives.
+  // True when the text equals a display text byte for byte: value is the
+  // first such entry's value.
+  bool MatchDisplayText(const char* text, int* value) const;
+  // The number the text starts with, read as a C literal with "." as the
+  // decimal point whatever the process locale (0 when it starts with none;
+  // "nan" reads as NaN), negated with the negate-display flag.
+  double ReadTypedNumber(const char* text) const;
+
   void Set(double value) { mValue.store(value, std::memory_order_relaxed); }
   double Value() const { return mValue.load(std::memory_order_relaxed); }
   double Min() const { return mMin; }
@@ -78,6 +88,8 @@ public:
   const char* Group() const { return mGroup; }
   bool NegateDisplay() const { return mNegateDisplay; }
   void SetNegateDisplay(bool negate) { mNegateDisplay = negate; }
+  // Before SetupDouble, for the kinds no set-up function makes (Int, Enum).
+  void SetKind(ParameterKind kind) { mKind = kind; }
   bool CanAutomate() const { return mCanAutomate; }
   void SetCanAutomate(bool canAutomate) { mCanAutomate = canAutomate; }
   int DisplayTextCount() const { return mDisplayTexts.Count(); }

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
+#include <string>
 
 namespace
 {
@@ -193,5 +196,57 @@ TEST(IPlugParameter, DoubleWithOtherStepStaysUnrounded)
   param.SetupDouble("p", 0.0, 0.0, 1.0, 0.5);
   param.SetFromNormalized(0.3);
   EXPECT_DOUBLE_EQ(param.Value(), 0.3);
+}
+
+TEST(IPlugParameter, MatchDisplayTextTakesTheFirstEqualText)
+{
+  IPlugParameter param;
+  param.SetupBool("b", false);
+  param.AppendDisplayText(7, "on");
+  int value = -1;
+  EXPECT_TRUE(param.MatchDisplayText("on", &value));
+  EXPECT_EQ(value, 1);
+  value = -1;
+  EXPECT_FALSE(param.MatchDisplayText("ON", &value)) << "byte for byte";
+  EXPECT_FALSE(param.MatchDisplayText("o", &value));
+  EXPECT_FALSE(param.MatchDisplayText(nullptr, &value));
+  EXPECT_EQ(value, -1);
+}
+
+TEST(IPlugParameter, ReadTypedNumberReadsTheLeadingCLiteral)
+{
+  const double inf = std::numeric_limits<double>::infinity();
+  const struct
+  {
+    const char* text;
+    double number;
+  } cases[] = {
+      {"37", 37.0},      {"  -2.5dB", -2.5}, {"+4e1", 40.0},  {".5", 0.5},       {"1e", 1.0},
+      {"abc", 0.0},      {"", 0.0},          {"-", 0.0},      {"0x1A", 26.0},    {"0x", 0.0},
+      {"1e999", inf},    {"-1e999", -inf},   {"1e-999", 0.0}, {"inf", inf},      {"3,5", 3.0},
+  };
+  IPlugParameter param;
+  param.SetupDouble("p", 0.0, -100.0, 100.0, 0.1);
+  for (const auto& c : cases)
+    EXPECT_EQ(param.ReadTypedNumber(c.text), c.number) << c.text;
+  EXPECT_TRUE(std::isnan(param.ReadTypedNumber("nan")));
+  EXPECT_EQ(param.ReadTypedNumber(nullptr), 0.0);
+  param.SetNegateDisplay(true);
+  EXPECT_EQ(param.ReadTypedNumber("12.5"), -12.5);
+}
+
+TEST(IPlugParameter, ReadTypedNumberIgnoresTheLocale)
+{
+  IPlugParameter param;
+  const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
+  // A locale whose decimal point is a comma, where the system has one.
+  const bool comma = std::setlocale(LC_NUMERIC, "German_Germany.1252") || std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
+  if (comma)
+  {
+    EXPECT_EQ(std::atof("2.5"), 2.0) << "the locale reads a comma";
+  }
+  EXPECT_EQ(param.ReadTypedNumber("2.5"), 2.5);
+  EXPECT_EQ(param.ReadTypedNumber("2,5"), 2.0);
+  std::setlocale(LC_NUMERIC, previous.c_str());
 }
 }
