@@ -57,6 +57,16 @@ public:
   int ChosenItemIndex() const { return mChosenItem; }
   void SetChosenItemIndex(int index) { mChosenItem = index; }
 
+  // The text an entry shows: its own, or with numbering its 1-based
+  // position in front ("04: text").
+  void EntryLabel(int index, StringBuffer* label) const;
+
+  // Item ids are counted depth first from the running count: a menu takes
+  // one id per entry (separators and submenu entries included), then its
+  // submenus continue the count in order. The menu that holds id, with the
+  // entry's position in it; null when no menu does.
+  IMenu* FindMenuForItem(int id, int* position, int* runningCount);
+
 private:
   int mNumbering;
   int mChosenItem = -1;
