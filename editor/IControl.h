@@ -74,6 +74,10 @@ public:
   int EntryLengthLimit() const { return mEntryLengthLimit; }
   void SetRedrawAgain() { mRedrawAgain.store(true, std::memory_order_release); }
   void SetPromptDisabled(bool disabled) { mPromptDisabled = disabled; }
+  // Shown on hover when the editor has tooltips; kept by the caller, shorter
+  // than 80 characters.
+  const char* Tooltip() const { return mTooltip; }
+  void SetTooltip(const char* text) { mTooltip = text; }
   void AddAuxParam(int paramIdx);
   int NAuxParams() const { return mAuxParams.Count(); }
   const AuxParam* GetAuxParam(int auxIdx) const;

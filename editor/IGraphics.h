@@ -98,6 +98,14 @@ public:
   // plug-in (also from the audio thread, under the plug mutex).
   void PushParamToControls(int paramIdx, double value, bool normalized);
   void AskUserForValue(IControl* control, IPlugParameter* param, IBounds* bounds);
+  // The rules of a text entry over a control. Which characters reach the
+  // entry of param (backspace always, and everything without a parameter).
+  static bool EntryAcceptsCharacter(const IPlugParameter* param, unsigned character);
+  // The committed text: a display text's value for a Bool or Enum parameter
+  // with display texts (0 when none is equal), else the typed number; a
+  // text that reads as NaN applies nothing. Without a parameter the control
+  // takes the text itself.
+  static void CommitEntryText(IControl* control, IPlugParameter* param, const char* text);
 
   IPlugBase* Plug() const { return mPlug; }
   int NControls() const { return mControls.Count(); }
@@ -135,6 +143,12 @@ protected:
     mOpenEditParam = -1;
   }
   void DeleteControls();
+  // A popup menu ends the gesture's capture: the release goes to it.
+  void ResetMouseCapture()
+  {
+    mLastMouseX = mLastMouseY = -1;
+    mCaptureIndex = -1;
+  }
 
   bool mPointerHidden = false;
   int mHiddenPointerX = -1, mHiddenPointerY = -1;

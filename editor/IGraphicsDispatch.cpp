@@ -7,6 +7,7 @@
 #include "IMenu.h"
 #include "IPlugBase.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -220,4 +221,40 @@ void IGraphics::AskUserForValue(IControl* control, IPlugParameter* param, IBound
   else
     std::snprintf(text, sizeof text, "%d", TruncateToInt(value));
   OpenTextEntry(control, &control->TextStyle(), bounds, text, param);
+}
+
+bool IGraphics::EntryAcceptsCharacter(const IPlugParameter* param, unsigned character)
+{
+  if (!param || character == '\b')
+    return true;
+  const bool digitOrSign = (character >= '0' && character <= '9') || character == '+' || character == '-';
+  switch (param->Kind())
+  {
+  case kParameterBool:
+  case kParameterInt:
+  case kParameterEnum:
+    return digitOrSign;
+  case kParameterDouble:
+    return digitOrSign || character == '.';
+  default:
+    return true;
+  }
+}
+
+void IGraphics::CommitEntryText(IControl* control, IPlugParameter* param, const char* text)
+{
+  if (!control)
+    return;
+  if (!param)
+  {
+    control->TakeTextFromEntry(text);
+    return;
+  }
+  const bool named = (param->Kind() == kParameterBool || param->Kind() == kParameterEnum) && param->DisplayTextCount();
+  int textValue = 0;
+  const double value =
+      named ? (param->MatchDisplayText(text, &textValue) ? textValue : 0) : param->ReadTypedNumber(text);
+  if (std::isnan(value))
+    return;
+  control->TakeValueFromUser(param->NormalizedValue(value));
 }

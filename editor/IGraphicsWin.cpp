@@ -119,6 +119,8 @@ void* IGraphicsWin::OpenEditorWindow(void* parent)
     ReleaseEditorClass(mModule);
   for (int i = 0; i < NControls(); ++i)
     GetControl(i)->MarkDirty(false);
+  if (mWindow && TooltipsEnabled())
+    SetUpTooltips();
   return mWindow;
 }
 
@@ -144,11 +146,12 @@ void IGraphicsWin::ForgetWindow()
     return;
   SetWindowLongPtrA(mWindow, GWLP_USERDATA, 0);
   mWindow = nullptr;
-  mEntryWindow = nullptr;
-  mEntryControl = nullptr;
-  mEntryParam = nullptr;
-  mPreviousEntryProc = nullptr;
-  mEntryState = 0;
+  // Its children and owned windows went with it: an open entry ends
+  // unapplied, so that a later one can open.
+  ForgetTextEntry();
+  mTooltipWindow = nullptr;
+  mTooltipShown = false;
+  mTooltipControl = -1;
   ReleaseEditorClass(mModule);
 }
 
@@ -243,6 +246,8 @@ LRESULT IGraphicsWin::HandleMessage(HWND window, UINT message, WPARAM wParam, LP
     SetBkColor(dc, RGB(style.entryBackground.red, style.entryBackground.green, style.entryBackground.blue));
     SetTextColor(dc, RGB(style.entryColour.red, style.entryColour.green, style.entryColour.blue));
     SetBkMode(dc, OPAQUE);
+    // The brush paints the entry's area beyond its text.
+    SetDCBrushColor(dc, RGB(style.entryBackground.red, style.entryBackground.green, style.entryBackground.blue));
     return reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
   }
   case WM_MOUSEMOVE:
@@ -262,7 +267,7 @@ LRESULT IGraphicsWin::HandleMessage(HWND window, UINT message, WPARAM wParam, LP
         mTooltipControl = HoverIndex();
         if (mTooltipControl >= 0)
           track.dwFlags |= TME_HOVER;
-        mTooltipShown = false;
+        HideTooltip();
       }
       TrackMouseEvent(&track);
     }
@@ -272,7 +277,7 @@ LRESULT IGraphicsWin::HandleMessage(HWND window, UINT message, WPARAM wParam, LP
   case WM_RBUTTONDOWN:
   case WM_MBUTTONDOWN:
   {
-    mTooltipShown = false;
+    HideTooltip();
     if (TextEntryOpen())
     {
       mEntryState = 4;
@@ -327,9 +332,10 @@ LRESULT IGraphicsWin::HandleMessage(HWND window, UINT message, WPARAM wParam, LP
     return 0;
   }
   case WM_MOUSEHOVER:
+    ShowControlTooltip();
     return 0;
   case WM_MOUSELEAVE:
-    mTooltipShown = false;
+    HideTooltip();
     DispatchMouseOut();
     return 0;
   default:
@@ -351,13 +357,10 @@ void IGraphicsWin::TimerTick()
 {
   if (TextEntryOpen() && mEntryState != 0)
   {
-    if (mEntryState == 2)
-    {
+    if (mEntryState == 4 || mEntryState == 3)
+      EndTextEntry(mEntryState == 4);
+    else
       mEntryState = 0;
-      return;
-    }
-    // Entries are applied or dropped here once text entry exists.
-    mEntryState = 0;
     return;
   }
   IBounds dirty;
@@ -384,6 +387,9 @@ void IGraphicsWin::ResizeEditor(int width, int height)
   if (width == Width() && height == Height())
     return;
   const int dw = width - Width(), dh = height - Height();
+  // The entry's control is about to be deleted.
+  if (TextEntryOpen())
+    EndTextEntry(false);
   IGraphics::ResizeEditor(width, height);
   if (!mWindow)
     return;
@@ -492,21 +498,3 @@ bool IGraphicsWin::HasImageResource(int id)
 {
   return FindResourceA(mModule, MAKEINTRESOURCEA(id & 0xFFFF), "PNG") != nullptr;
 }
-
-// Menus, text entry, dialogs, folders and the clipboard: answered as
-// refused until they are built.
-void IGraphicsWin::CancelTextEntry()
-{
-  if (TextEntryOpen())
-    mEntryState = 3;
-}
-IMenu* IGraphicsWin::RunPopupMenu(IMenu*, IBounds*) { return nullptr; }
-void IGraphicsWin::OpenTextEntry(IControl*, ITextStyle*, IBounds*, const char*, IPlugParameter*) {}
-void IGraphicsWin::HostModulePath(StringBuffer* path) { path->Set(""); }
-void IGraphicsWin::PluginModulePath(StringBuffer* path) { path->Set(""); }
-void IGraphicsWin::DesktopFolderPath(StringBuffer* path) { path->Set(""); }
-void IGraphicsWin::AppDataFolderPath(StringBuffer* path, bool) { path->Set(""); }
-void IGraphicsWin::UserAppDataFolderPath(StringBuffer* path) { path->Set(""); }
-void IGraphicsWin::AskForFile(StringBuffer* file, int, StringBuffer*, const char*) { file->Set(""); }
-bool IGraphicsWin::AskForColor(IArgb*, const char*) { return false; }
-bool IGraphicsWin::ClipboardText(StringBuffer*) { return false; }
