@@ -396,4 +396,48 @@ TEST_F(TextEntry, EnterIsWantedByAnEntryWithoutAParameter)
   HWND entry = OpenEntry("", nullptr);
   EXPECT_TRUE(SendMessageA(entry, WM_GETDLGCODE, VK_RETURN, reinterpret_cast<LPARAM>(&enter)) & DLGC_WANTALLKEYS);
 }
+
+// With prompting on, a right click in a VST2 or AAX editor asks for a value:
+// a text entry over a knob, a menu of the texts over a switch.
+TEST(PromptingEditor, RightClicksAskForValues)
+{
+  HostWindow host;
+  TestPlug plug(18, "1-1 2-2", 1, kApiVst2);
+  plug.GetParam(0)->SetupDouble("Effect Amount", 50.0, 0.0, 100.0, 1.0, "%");
+  plug.GetParam(10)->SetupBool("4K on/off", false);
+  EditorImages::Seed();
+  IGraphicsWin* graphics = new IGraphicsWin(&plug);
+  graphics->SetModule(GetModuleHandleA(nullptr));
+  graphics->AttachBackdrop();
+  IControl* knob = new IKnobMultiControl(&plug, 24, 53, 0, EditorImages::Strip(101, 101));
+  IControl* band = new ISwitchControl(&plug, 300, 50, 10, EditorImages::Strip(103, 2));
+  graphics->AddControl(knob);
+  graphics->AddControl(band);
+  knob->SetPromptDisabled(false);
+  band->SetPromptDisabled(false);
+  plug.AttachEditor(graphics);
+  HWND window = static_cast<HWND>(graphics->OpenEditorWindow(host.window));
+  ASSERT_NE(window, nullptr);
+
+  SendMessageA(window, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(60, 100));
+  SendMessageA(window, WM_RBUTTONUP, 0, MAKELPARAM(60, 100));
+  HWND entry = graphics->EntryWindow();
+  ASSERT_NE(entry, nullptr);
+  char text[16] = {};
+  GetWindowTextA(entry, text, sizeof text);
+  EXPECT_STREQ(text, "50");
+  SendMessageA(entry, WM_CHAR, '3', 0);
+  SendMessageA(entry, WM_CHAR, '7', 0);
+  SendMessageA(entry, WM_KEYDOWN, VK_RETURN, 0);
+  SendMessageA(window, WM_TIMER, 2, 0);
+  EXPECT_EQ(plug.GetParam(0)->Value(), 37.0);
+
+  {
+    MenuDriver driver({VK_DOWN, VK_DOWN, VK_RETURN});
+    SendMessageA(window, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(305, 55));
+    EXPECT_FALSE(driver.endedByForce);
+  }
+  SendMessageA(window, WM_RBUTTONUP, 0, MAKELPARAM(305, 55));
+  EXPECT_EQ(plug.GetParam(10)->Value(), 1.0) << "the second entry, \"on\"";
+}
 }
