@@ -249,22 +249,17 @@ intptr_t IPlugVST::StringToParameter(int index, const char* text)
   double value = 0.0;
   if (param->DisplayTextCount() > 0)
   {
-    const ParameterDisplayText* match = nullptr;
-    for (int i = 0; i < param->DisplayTextCount() && !match; ++i)
-      if (Equal(param->DisplayTextAt(i)->text, text))
-        match = param->DisplayTextAt(i);
-    if (!match)
+    int textValue = 0;
+    if (!param->MatchDisplayText(text, &textValue))
       return 0;
-    value = match->value;
+    value = textValue;
   }
   else
   {
-    value = std::strtod(text, nullptr);
+    value = param->ReadTypedNumber(text);
     // NaN would pass the clamp below and poison the processing.
     if (std::isnan(value))
       return 0;
-    if (param->NegateDisplay())
-      value = -value;
   }
   if (IGraphics* editor = GetGUI())
     editor->PushParamToControls(index, value, false);
