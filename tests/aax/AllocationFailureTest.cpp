@@ -1,0 +1,85 @@
+// Entries a host may call keep their object as it was when memory cannot be
+// had, and throw nothing into the host.
+#include "AAX_CLinearTaperDelegate.h"
+#include "AAX_CNumberDisplayDelegate.h"
+#include "AAX_CParameter.h"
+#include "AAX_CString.h"
+#include "AAX_CUnitDisplayDelegateDecorator.h"
+#include "ParameterManager.h"
+#include "support/TestHeap.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <new>
+
+namespace
+{
+// Every operator new fails while it lives.
+struct NoMemory
+{
+  NoMemory() { TestHeap::newFailsAfter = 0; }
+  ~NoMemory() { TestHeap::newFailsAfter = -1; }
+};
+
+const char* const kLongText = "a text far too long for the string's own room";
+
+std::unique_ptr<AAX_CParameter<int32_t>> Parameter(const char* identifier = "1")
+{
+  return std::make_unique<AAX_CParameter<int32_t>>(
+    identifier, AAX_CString("Threshold"), 5, AAX_CLinearTaperDelegate<int32_t>(0, 10),
+    AAX_CUnitDisplayDelegateDecorator<int32_t>(AAX_CNumberDisplayDelegate<int32_t>(), AAX_CString(" dB")), true);
+}
+
+TEST(AaxWithoutMemory, StringEntriesKeepTheText)
+{
+  AAX_CString text("short");
+  const AAX_CString other(kLongText);
+  {
+    NoMemory none;
+    text.SetCString(kLongText);
+    text.AssignCString(kLongText);
+    text.AssignString(other);
+  }
+  EXPECT_STREQ(text.CString(), "short");
+}
+
+TEST(AaxWithoutMemory, ParameterEntriesChangeNothing)
+{
+  const auto parameter = Parameter();
+  const AAX_CString longName(kLongText);
+  const AAX_CLinearTaperDelegate<int32_t> taper(0, 100);
+  const AAX_CNumberDisplayDelegate<int32_t> display;
+  AAX_CString text("previous");
+  double normalized = -1;
+  {
+    NoMemory none;
+    parameter->SetName(longName);
+    parameter->AddShortenedName(longName);
+    parameter->SetTaperDelegate(taper, false);
+    parameter->SetDisplayDelegate(display);
+    EXPECT_FALSE(parameter->ValueText(&text));
+    EXPECT_FALSE(parameter->TextForNormalized(0.5, &text));
+    EXPECT_FALSE(parameter->SetValueFromText(AAX_CString()));
+    parameter->NormalizedFromText(AAX_CString(), &normalized);
+  }
+  EXPECT_STREQ(parameter->Name().CString(), "Threshold");
+  EXPECT_STREQ(parameter->ShortenedName(3).CString(), "Threshold");
+  EXPECT_EQ(parameter->NormalizedValue(), 0.5);
+  EXPECT_TRUE(parameter->ValueText(&text));
+  EXPECT_STREQ(text.CString(), "5.00 dB");
+}
+
+TEST(AaxWithoutMemory, ManagerTakesNothing)
+{
+  ParameterManager manager;
+  manager.AddParameter(Parameter("first").release());
+  auto refused = Parameter("a second identifier long enough");
+  {
+    NoMemory none;
+    EXPECT_THROW(manager.AddParameter(refused.get()), std::bad_alloc);
+  }
+  EXPECT_EQ(manager.NumParameters(), 1);
+  EXPECT_EQ(manager.FindParameter("a second identifier long enough"), nullptr);
+}
+}
