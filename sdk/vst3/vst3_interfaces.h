@@ -594,6 +594,17 @@ public:
 
 // ---- editor view -----------------------------------------------------------
 
+namespace Vst
+{
+namespace ViewType
+{
+constexpr FIDString kEditor = "editor";
+}
+}
+
+// The parent window a Windows host hands a view.
+constexpr FIDString kPlatformTypeHWND = "HWND";
+
 struct ViewRect
 {
   int32 left;

@@ -6,7 +6,9 @@
  *
  * usage: vst3host MODULE.vst3   (prints "N passed, M failed")
  *        vst3host --render [--block N] [--double] MODULE.vst3 IN.wav OUT.wav
- *        (processes a WAV file through the module, writes 32-bit float) */
+ *        (processes a WAV file through the module, writes 32-bit float)
+ *        vst3host --screenshot MODULE.vst3 SPEECH.wav OUT.png
+ *        (the editor after the start of the speech, as a PNG image) */
 
 #include <windows.h>
 
@@ -70,7 +72,7 @@ static int32_t STDCALL HostCreateInstance(void* self, char* cid, char* iid, void
 }
 static const IHostApplicationVtbl kHostVtbl = {HostQuery, StaticAddRef, StaticRelease, HostGetName,
                                                HostCreateInstance};
-static HostObject gHost = {&kHostVtbl};
+HostObject gHost = {&kHostVtbl};
 
 /* A stream over memory. */
 static int32_t STDCALL StreamQuery(void* self, const char* iid, void** obj)
@@ -210,7 +212,7 @@ static int Utf16Equals(const uint16_t* text, const char* expected)
   return text[i] == 0;
 }
 
-static void* Query(void* object, const char* iid)
+void* Query(void* object, const char* iid)
 {
   void* face = NULL;
   FUnknownObject* unknown = (FUnknownObject*)object;
@@ -219,10 +221,33 @@ static void* Query(void* object, const char* iid)
   return face;
 }
 
-static void Release(void* object)
+void Release(void* object)
 {
   if (object)
     ((FUnknownObject*)object)->vtbl->release(object);
+}
+
+static const unsigned char kPlugClassId[16] = {0x0D, 0xE7, 0xAE, 0xF2, 0xDE, 0x00, 0x4E, 0x4F,
+                                               'Z',  'v',  'l',  'r',  'Z',  'v',  'L',  'P'};
+
+PluginFactory3Object* LoadFactory(const char* path)
+{
+  HMODULE module = LoadLibraryA(path);
+  GetPluginFactoryFn getFactory =
+      module ? (GetPluginFactoryFn)(void (*)(void))GetProcAddress(module, "GetPluginFactory") : NULL;
+  FUnknownObject* unknown = getFactory ? getFactory() : NULL;
+  PluginFactory3Object* factory = unknown ? (PluginFactory3Object*)Query(unknown, kIPluginFactory3IID) : NULL;
+  Release(unknown);
+  return factory;
+}
+
+ComponentObject* CreateComponent(PluginFactory3Object* factory)
+{
+  ComponentObject* component = NULL;
+  if (factory->vtbl->createInstance(factory, (const char*)kPlugClassId, kIComponentIID, (void**)&component) !=
+      kResultOk)
+    return NULL;
+  return component;
 }
 
 static void CheckFactory(PluginFactory3Object* factory)
@@ -230,8 +255,6 @@ static void CheckFactory(PluginFactory3Object* factory)
   PFactoryInfo info;
   PClassInfo2 classInfo;
   PClassInfoW wide;
-  static const unsigned char expectedCid[16] = {0x0D, 0xE7, 0xAE, 0xF2, 0xDE, 0x00, 0x4E, 0x4F,
-                                                'Z',  'v',  'l',  'r',  'Z',  'v',  'L',  'P'};
   memset(&info, 0x55, sizeof info);
   CHECK(factory->vtbl->getFactoryInfo(factory, &info) == kResultOk);
   CHECK(strcmp(info.vendor, "Zelvar") == 0);
@@ -239,7 +262,7 @@ static void CheckFactory(PluginFactory3Object* factory)
   CHECK(factory->vtbl->countClasses(factory) == 1);
   memset(&classInfo, 0x55, sizeof classInfo);
   CHECK(factory->vtbl->getClassInfo2(factory, 0, &classInfo) == kResultOk);
-  CHECK(memcmp(classInfo.cid, expectedCid, 16) == 0);
+  CHECK(memcmp(classInfo.cid, kPlugClassId, 16) == 0);
   CHECK(classInfo.cardinality == 0x7FFFFFFF);
   CHECK(strcmp(classInfo.category, "Audio Module Class") == 0);
   CHECK(strcmp(classInfo.name, "ZelvarLispera") == 0);
@@ -495,19 +518,19 @@ static void CheckProcessing(AudioProcessorObject* processor, ComponentObject* co
 }
 
 /* Every parameter round-trips through the state of another instance. */
-static void CheckStateRoundTrip(PluginFactory3Object* factory, const unsigned char* cid,
-                                EditControllerObject* controller)
+static void CheckStateRoundTrip(PluginFactory3Object* factory, EditControllerObject* controller)
 {
   static const uint32_t ids[] = {0, 1, 10, 11, 12, 13, 14, 15, 16, 17};
   static const double values[] = {0.33, 0.71, 1.0, 0.0, 1.0, 0.0, 1.0, 0.0, 1.0, 1.0};
   MemoryStream saved, again;
-  ComponentObject* other = NULL;
+  ComponentObject* other;
   size_t i;
   for (i = 0; i < sizeof ids / sizeof ids[0]; ++i)
     controller->vtbl->setParamNormalized(controller, ids[i], values[i]);
   InitStream(&saved, 4096);
   CHECK(controller->vtbl->getState(controller, &saved) == kResultOk);
-  CHECK(factory->vtbl->createInstance(factory, (const char*)cid, kIComponentIID, (void**)&other) == kResultOk);
+  other = CreateComponent(factory);
+  CHECK(other != NULL);
   if (!other)
     return;
   CHECK(other->vtbl->initialize(other, &gHost) == kResultOk);
@@ -639,8 +662,6 @@ static int RunOnce(const char* path, int round)
   FUnknownObject* factoryUnknown;
   PluginFactory3Object* factory;
   ComponentObject* component = NULL;
-  static const unsigned char cid[16] = {0x0D, 0xE7, 0xAE, 0xF2, 0xDE, 0x00, 0x4E, 0x4F,
-                                        'Z',  'v',  'l',  'r',  'Z',  'v',  'L',  'P'};
   unsigned char wrongCid[16];
   void* nothing = (void*)1;
 
@@ -665,11 +686,12 @@ static int RunOnce(const char* path, int round)
     return 1;
   CheckFactory(factory);
 
-  memcpy(wrongCid, cid, 16);
+  memcpy(wrongCid, kPlugClassId, 16);
   wrongCid[15] ^= 1;
   CHECK(factory->vtbl->createInstance(factory, (const char*)wrongCid, kIComponentIID, &nothing) == kNoInterface);
   CHECK(nothing == NULL);
-  CHECK(factory->vtbl->createInstance(factory, (const char*)cid, kIComponentIID, (void**)&component) == kResultOk);
+  CHECK(factory->vtbl->createInstance(factory, (const char*)kPlugClassId, kIComponentIID, (void**)&component) ==
+        kResultOk);
   CHECK(component != NULL);
   if (component)
   {
@@ -683,8 +705,9 @@ static int RunOnce(const char* path, int round)
     CheckProcessingSetUp(processor, component);
     CheckState(component, controller);
     CheckProcessing(processor, component, controller);
-    CheckStateRoundTrip(factory, cid, controller);
+    CheckStateRoundTrip(factory, controller);
     CheckStress(processor, component, controller);
+    CheckEditor(factory);
     CHECK(component->vtbl->terminate(component) == kResultOk);
     CHECK(controller->vtbl->getParameterCount(controller) == 0);
     CHECK(component->vtbl->initialize(component, &gHost) == kResultOk);  /* builds again */
@@ -711,15 +734,10 @@ static int RunOnce(const char* path, int round)
 /* Processes a whole file through the module, in blocks, as a host would. */
 static int Render(const char* path, const char* inPath, const char* outPath, int block, int sampleSize)
 {
-  static const unsigned char cid[16] = {0x0D, 0xE7, 0xAE, 0xF2, 0xDE, 0x00, 0x4E, 0x4F,
-                                        'Z',  'v',  'l',  'r',  'Z',  'v',  'L',  'P'};
   WavAudio in, out;
   char error[128];
-  HMODULE module;
-  GetPluginFactoryFn getFactory;
-  FUnknownObject* factoryUnknown;
   PluginFactory3Object* factory;
-  ComponentObject* component = NULL;
+  ComponentObject* component;
   AudioProcessorObject* processor;
   ProcessSetup setup;
   float *ins[2], *outs[2];
@@ -731,12 +749,9 @@ static int Render(const char* path, const char* inPath, const char* outPath, int
     fprintf(stderr, "vst3host: %s\n", error);
     return 1;
   }
-  module = LoadLibraryA(path);
-  getFactory = module ? (GetPluginFactoryFn)(void (*)(void))GetProcAddress(module, "GetPluginFactory") : NULL;
-  factoryUnknown = getFactory ? getFactory() : NULL;
-  factory = factoryUnknown ? (PluginFactory3Object*)Query(factoryUnknown, kIPluginFactory3IID) : NULL;
-  if (!factory ||
-      factory->vtbl->createInstance(factory, (const char*)cid, kIComponentIID, (void**)&component) != kResultOk)
+  factory = LoadFactory(path);
+  component = factory ? CreateComponent(factory) : NULL;
+  if (!component)
   {
     fprintf(stderr, "vst3host: cannot create an instance from %s\n", path);
     return 1;
@@ -798,8 +813,6 @@ static int Render(const char* path, const char* inPath, const char* outPath, int
   Release(processor);
   Release(component);
   Release(factory);
-  Release(factoryUnknown);
-  FreeLibrary(module);
   if (WavWrite(outPath, &out))
   {
     fprintf(stderr, "vst3host: cannot write %s\n", outPath);
@@ -830,6 +843,15 @@ int main(int argc, char** argv)
       return 2;
     }
     return Render(argv[i], argv[i + 1], argv[i + 2], block, sampleSize);
+  }
+  if (argc >= 2 && strcmp(argv[1], "--screenshot") == 0)
+  {
+    if (argc != 5)
+    {
+      fprintf(stderr, "usage: vst3host --screenshot MODULE.vst3 SPEECH.wav OUT.png\n");
+      return 2;
+    }
+    return Screenshot(argv[2], argv[3], argv[4]);
   }
   if (argc != 2)
   {

@@ -47,6 +47,16 @@ static const char kIMidiMappingIID[16] = {(char)0xF7, (char)0xF9, (char)0x0F, (c
 static const char kIHostApplicationIID[16] = {(char)0xCC, (char)0x95, (char)0xE5, (char)0x58, (char)0x2D, (char)0xDB, (char)0x69, (char)0x49, (char)0x8B, (char)0x6A, (char)0xAF, (char)0x8C, (char)0x36, (char)0xA6, (char)0x64, (char)0xE5};
 /* IBStream {C3BF6EA2-3099-4752-9B6B-F9901EE33E9B} */
 static const char kIBStreamIID[16] = {(char)0xA2, (char)0x6E, (char)0xBF, (char)0xC3, (char)0x99, (char)0x30, (char)0x52, (char)0x47, (char)0x9B, (char)0x6B, (char)0xF9, (char)0x90, (char)0x1E, (char)0xE3, (char)0x3E, (char)0x9B};
+/* IComponentHandler {93A0BEA3-0BD0-45DB-8E89-0B0CC1E46AC6} */
+static const char kIComponentHandlerIID[16] = {(char)0xA3, (char)0xBE, (char)0xA0, (char)0x93, (char)0xD0, (char)0x0B, (char)0xDB, (char)0x45, (char)0x8E, (char)0x89, (char)0x0B, (char)0x0C, (char)0xC1, (char)0xE4, (char)0x6A, (char)0xC6};
+/* IComponentHandler3 {69F11617-D26B-400D-A4B6-B9647B6EBBAB} */
+static const char kIComponentHandler3IID[16] = {(char)0x17, (char)0x16, (char)0xF1, (char)0x69, (char)0x6B, (char)0xD2, (char)0x0D, (char)0x40, (char)0xA4, (char)0xB6, (char)0xB9, (char)0x64, (char)0x7B, (char)0x6E, (char)0xBB, (char)0xAB};
+/* IContextMenu {2E93C863-0C9C-4588-97DB-ECF5AD17817D} */
+static const char kIContextMenuIID[16] = {(char)0x63, (char)0xC8, (char)0x93, (char)0x2E, (char)0x9C, (char)0x0C, (char)0x88, (char)0x45, (char)0x97, (char)0xDB, (char)0xEC, (char)0xF5, (char)0xAD, (char)0x17, (char)0x81, (char)0x7D};
+/* IPlugView {5BC32507-D060-49EA-A615-1B522B755B29} */
+static const char kIPlugViewIID[16] = {(char)0x07, (char)0x25, (char)0xC3, (char)0x5B, (char)0x60, (char)0xD0, (char)0xEA, (char)0x49, (char)0xA6, (char)0x15, (char)0x1B, (char)0x52, (char)0x2B, (char)0x75, (char)0x5B, (char)0x29};
+/* IPlugFrame {367FAF01-AFA9-4693-8D4D-A2A0ED0882A3} */
+static const char kIPlugFrameIID[16] = {(char)0x01, (char)0xAF, (char)0x7F, (char)0x36, (char)0xA9, (char)0xAF, (char)0x93, (char)0x46, (char)0x8D, (char)0x4D, (char)0xA2, (char)0xA0, (char)0xED, (char)0x08, (char)0x82, (char)0xA3};
 
 /* IParamValueQueue {01263A18-ED07-4F6F-98C9-D3564686F9BA} */
 static const char kIParamValueQueueIID[16] = {(char)0x18, (char)0x3A, (char)0x26, (char)0x01, (char)0x07, (char)0xED, (char)0x6F, (char)0x4F, (char)0x98, (char)0xC9, (char)0xD3, (char)0x56, (char)0x46, (char)0x86, (char)0xF9, (char)0xBA};
@@ -310,8 +320,119 @@ typedef struct
 void InitChanges(ParameterChanges* changes);
 void AddChange(ParameterChanges* changes, uint32_t id, double value);
 
+/* ---- the editor view and the host objects around it ---------------------- */
+
+typedef struct
+{
+  int32_t left;
+  int32_t top;
+  int32_t right;
+  int32_t bottom;
+} ViewRect;
+
+typedef struct
+{
+  FUNKNOWN_SLOTS;
+  int32_t(STDCALL* isPlatformTypeSupported)(void* self, const char* type);
+  int32_t(STDCALL* attached)(void* self, void* parent, const char* type);
+  int32_t(STDCALL* removed)(void* self);
+  int32_t(STDCALL* onWheel)(void* self, float distance);
+  int32_t(STDCALL* onKeyDown)(void* self, uint16_t key, int16_t keyCode, int16_t modifiers);
+  int32_t(STDCALL* onKeyUp)(void* self, uint16_t key, int16_t keyCode, int16_t modifiers);
+  int32_t(STDCALL* getSize)(void* self, ViewRect* size);
+  int32_t(STDCALL* onSize)(void* self, ViewRect* newSize);
+  int32_t(STDCALL* onFocus)(void* self, uint8_t state);
+  int32_t(STDCALL* setFrame)(void* self, void* frame);
+  int32_t(STDCALL* canResize)(void* self);
+  int32_t(STDCALL* checkSizeConstraint)(void* self, ViewRect* rect);
+} PlugViewVtbl;
+typedef struct
+{
+  const PlugViewVtbl* vtbl;
+} PlugViewObject;
+
+typedef struct
+{
+  FUNKNOWN_SLOTS;
+  int32_t(STDCALL* resizeView)(void* self, void* view, ViewRect* newSize);
+} PlugFrameVtbl;
+
+typedef struct
+{
+  FUNKNOWN_SLOTS;
+  int32_t(STDCALL* beginEdit)(void* self, uint32_t id);
+  int32_t(STDCALL* performEdit)(void* self, uint32_t id, double value);
+  int32_t(STDCALL* endEdit)(void* self, uint32_t id);
+  int32_t(STDCALL* restartComponent)(void* self, int32_t flags);
+} ComponentHandlerVtbl;
+
+typedef struct
+{
+  FUNKNOWN_SLOTS;
+  void*(STDCALL* createContextMenu)(void* self, void* view, const uint32_t* id);
+} ComponentHandler3Vtbl;
+
+typedef struct
+{
+  FUNKNOWN_SLOTS;
+  int32_t(STDCALL* getItemCount)(void* self);
+  int32_t(STDCALL* getItem)(void* self, int32_t index, void* item, void** target);
+  int32_t(STDCALL* addItem)(void* self, const void* item, void* target);
+  int32_t(STDCALL* removeItem)(void* self, const void* item, void* target);
+  int32_t(STDCALL* popup)(void* self, int32_t x, int32_t y);
+} ContextMenuVtbl;
+
+typedef char ViewRectSize[sizeof(ViewRect) == 16 ? 1 : -1];
+
 typedef unsigned char(STDCALL* InitDllFn)(void); /* C++ bool */
 typedef unsigned char(STDCALL* ExitDllFn)(void);
 typedef FUnknownObject*(STDCALL* GetPluginFactoryFn)(void);
+
+/* ---- shared by the host's parts ------------------------------------------ */
+
+/* vst3host.c */
+extern HostObject gHost;
+void* Query(void* object, const char* iid);
+void Release(void* object);
+/* The module's factory (IPluginFactory3, one reference for the caller), or
+ * null; the module stays loaded. */
+PluginFactory3Object* LoadFactory(const char* path);
+/* A new instance of the effect class, initialised with the host's
+ * context, or null. */
+ComponentObject* CreateComponent(PluginFactory3Object* factory);
+
+/* vst3view.c: the editor view through the binary interface, in a window of
+ * the host's own. */
+void CheckEditor(PluginFactory3Object* factory);
+
+/* An instance with its editor open in a top-level window of the host's own
+ * (parent, the size of the editor), set up for 32-bit blocks of up to
+ * kEditorBlock stereo frames. */
+enum
+{
+  kEditorBlock = 512
+};
+typedef struct
+{
+  ComponentObject* component;
+  AudioProcessorObject* processor;
+  EditControllerObject* controller;
+  PlugViewObject* view;
+  void* parent; /* HWND */
+  void* editor; /* the editor's window, a child of parent; null once removed */
+} EditorSession;
+
+/* False when any step fails; the session is to be closed either way. frame
+ * (an IPlugFrame, or null) is handed to the view before it is attached. */
+int OpenEditorSession(EditorSession* session, PluginFactory3Object* factory, void* frame, double sampleRate);
+/* One block through the module, then one tick of the editor's timer. */
+void ProcessAndTick(EditorSession* session, float* left, float* right, int frames);
+/* Removes the view from the window (once). */
+void RemoveEditor(EditorSession* session);
+/* Releases everything; returns what the instance's last release answered. */
+uint32_t CloseEditorSession(EditorSession* session);
+
+/* vst3screenshot.c */
+int Screenshot(const char* modulePath, const char* speechPath, const char* outPath);
 
 #endif

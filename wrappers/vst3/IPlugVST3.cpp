@@ -115,6 +115,9 @@ tresult PLUGIN_API IPlugVST3::initialize(FUnknown* context)
 tresult PLUGIN_API IPlugVST3::terminate()
 {
   mInitialized = false;
+  // Views still open keep their references; they just no longer serve
+  // resizes or menus.
+  mViews.clear();
   return SingleComponentEffect::terminate();
 }
 

@@ -3,6 +3,10 @@
 #include "IPlugBase.h"
 #include "SingleComponentEffect.h"
 
+#include <vector>
+
+class IPlugVST3View;
+
 constexpr Steinberg::Vst::ParamID kBypassParamId = 0x62706173;  // 'bpas'
 constexpr Steinberg::Vst::ParamID kPresetParamId = 0x70727374;  // 'prst'
 // A plug-in that takes MIDI has one parameter per MIDI controller after its
@@ -64,6 +68,7 @@ public:
   Steinberg::Vst::ParamValue PLUGIN_API getParamNormalized(Steinberg::Vst::ParamID id) override;
   Steinberg::tresult PLUGIN_API setParamNormalized(Steinberg::Vst::ParamID id,
                                                    Steinberg::Vst::ParamValue value) override;
+  Steinberg::IPlugView* PLUGIN_API createView(Steinberg::FIDString name) override;
 
   // IUnitInfo
   Steinberg::int32 PLUGIN_API getUnitCount() override;
@@ -95,6 +100,7 @@ public:
                                                             Steinberg::Vst::ParamID& id) override;
 
   // IPlugBase
+  void ShowHostParamMenu(int paramIdx, int x, int y) override;
   void BeginHostEdit(int paramIdx) override;
   void SendHostEditValue(int paramIdx, double normalizedValue) override;
   void EndHostEdit(int paramIdx) override;
@@ -104,12 +110,16 @@ public:
   double GetHostTempo() override;
   void GetHostTimeSignature(int* numerator, int* denominator) override;
   void GetTransportInfo(TransportInfo* info) override;
-  void ResizeEditorWindow(int, int) override {}
+  void ResizeEditorWindow(int width, int height) override;
   void ChangeLatency(int samples) override;
   bool SendMidiEvent(const IMidiEvent*) override { return false; }
   bool SendSysExEvent(const ISysExEvent*) override { return false; }
 
 private:
+  friend class IPlugVST3View;
+  // A view leaves the list when it is destroyed.
+  void ForgetView(IPlugVST3View* view);
+
   Steinberg::tresult ArrangeBuses(Steinberg::Vst::SpeakerArrangement* inputs, Steinberg::int32 numIns,
                                  Steinberg::Vst::SpeakerArrangement* outputs, Steinberg::int32 numOuts);
   void BuildBuses();
@@ -125,4 +135,7 @@ private:
   int mSideChainChannels = 0;
   bool mInitialized = false;
   Steinberg::Vst::ProcessContext mProcessContext;
+  // Open views in creation order, not owned: the first one carries resizes
+  // and context menus.
+  std::vector<IPlugVST3View*> mViews;
 };

@@ -143,6 +143,32 @@ TEST(Vst3Heap, RefusedBusArrangementKeepsTheBuses)
   EXPECT_EQ(info.channelCount, 1);
 }
 
+// Both allocations of createView (the view, its entry in the plug's list)
+// fail in turn: the host gets no view, and the plug keeps neither a
+// reference nor a list entry for it.
+TEST(Vst3Heap, CreateViewAnswersNullWhenMemoryRunsOut)
+{
+  Released instance(CreatePlugInstance<IPlugVST3>());
+  IPlugVST3* plug = instance.plug;
+  int failures = 0;
+  for (long long succeeding = 0;; ++succeeding)
+  {
+    TestHeap::newFailsAfter = succeeding;
+    IPlugView* view = plug->createView(ViewType::kEditor);
+    TestHeap::newFailsAfter = -1;
+    if (view)
+    {
+      view->release();
+      break;
+    }
+    ++failures;
+    EXPECT_EQ(plug->RefCount(), 1u) << succeeding;
+  }
+  EXPECT_EQ(failures, 2);
+  EXPECT_EQ(plug->RefCount(), 1u);
+  plug->ResizeEditorWindow(600, 300);  // no view left behind to ask
+}
+
 // Every allocation of the effect's construction fails in turn: the factory
 // gets null, and nothing made before the failure is left behind (the leak
 // checker of the native build watches).

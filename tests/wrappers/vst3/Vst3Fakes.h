@@ -126,6 +126,74 @@ public:
   std::vector<std::string> log;
 };
 
+// The host's context menu: logs where it pops up.
+class ContextMenu : public Static<IContextMenu>
+{
+public:
+  int32 PLUGIN_API getItemCount() override { return 0; }
+  tresult PLUGIN_API getItem(int32, IContextMenuItem&, IContextMenuTarget**) override { return kResultFalse; }
+  tresult PLUGIN_API addItem(const IContextMenuItem&, IContextMenuTarget*) override { return kResultFalse; }
+  tresult PLUGIN_API removeItem(const IContextMenuItem&, IContextMenuTarget*) override { return kResultFalse; }
+  tresult PLUGIN_API popup(int32 x, int32 y) override
+  {
+    log.push_back("popup " + std::to_string(x) + " " + std::to_string(y));
+    return kResultOk;
+  }
+  std::vector<std::string> log;
+};
+
+// A component handler that also offers the host's parameter menus (or
+// offers none when menus is false); its menu requests join the edit log.
+class MenuComponentHandler : public ComponentHandler, public IComponentHandler3
+{
+public:
+  tresult PLUGIN_API queryInterface(const TUID iid, void** obj) override
+  {
+    if (SameUID(iid, IComponentHandler3::iid.data))
+    {
+      *obj = static_cast<IComponentHandler3*>(this);
+      addRef();
+      return kResultOk;
+    }
+    return ComponentHandler::queryInterface(iid, obj);
+  }
+  uint32 PLUGIN_API addRef() override { return ComponentHandler::addRef(); }
+  uint32 PLUGIN_API release() override { return ComponentHandler::release(); }
+  IContextMenu* PLUGIN_API createContextMenu(IPlugView* view, const ParamID* id) override
+  {
+    log.push_back("menu " + (id ? std::to_string(*id) : std::string("none")));
+    menuView = view;
+    if (!menus)
+      return nullptr;
+    menu.addRef();
+    return &menu;
+  }
+  ContextMenu menu;
+  IPlugView* menuView = nullptr;
+  bool menus = true;
+};
+
+// The host's frame around a view: logs each resize request and answers it,
+// and can take the new size at once (calling the view's onSize before it
+// answers, as some hosts do).
+class PlugFrame : public Static<IPlugFrame>
+{
+public:
+  tresult PLUGIN_API resizeView(IPlugView* view, ViewRect* size) override
+  {
+    log.push_back("resize " + std::to_string(size->left) + " " + std::to_string(size->top) + " " +
+                  std::to_string(size->right) + " " + std::to_string(size->bottom));
+    lastView = view;
+    if (sizesAtOnce)
+      view->onSize(size);
+    return answer;
+  }
+  std::vector<std::string> log;
+  IPlugView* lastView = nullptr;
+  tresult answer = kResultTrue;
+  bool sizesAtOnce = false;
+};
+
 class ValueQueue : public Static<IParamValueQueue>
 {
 public:
