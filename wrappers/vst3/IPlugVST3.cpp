@@ -171,9 +171,7 @@ void IPlugVST3::BuildParameters()
   {
     const IPlugParameter* param = GetParam(i);
     const UnitID unit = UnitOfGroup(param->Group());
-    // A value shown by its own text carries no unit.
-    const char* shownText = param->DisplayTextFor(TruncateToInt(param->Value()));
-    const char* units = shownText && shownText[0] ? "" : param->Label();
+    const char* units = param->LabelForHost();
     const int32 automate = param->CanAutomate() ? ParameterInfo::kCanAutomate : 0;
 
     switch (param->Kind())

@@ -198,32 +198,13 @@ void IPlugVST3::BindBuffers32(ProcessData& data, int startFrame, int nFrames)
 void IPlugVST3::BindBuffers64(ProcessData& data, int startFrame, int nFrames)
 {
   Sample64** inputs = data.numInputs >= 1 && data.inputs ? data.inputs[0].channelBuffers64 : nullptr;
-  int next = 0;
-  for (int i = 0; i < NInChannels(); ++i)
-  {
-    IPlugInputChannel* channel = GetInChannel(i);
-    if (!channel->connected)
-      continue;
-    Sample64* host = inputs[next++];
-    *channel->slot = host ? host + startFrame : channel->scratch.Get();
-    if (!host)
-      std::memset(channel->scratch.Get(), 0, nFrames * sizeof(double));
-  }
-
+  BindInputBuffersInPlace(0, NInChannels(), inputs, nFrames, startFrame);
   int start = 0;
   for (int32 b = 0; data.outputs && b < data.numOutputs && start < NOutChannels(); ++b)
   {
     const AudioBusBuffers& bus = data.outputs[b];
     const int n = ChannelsWithin(bus, start, NOutChannels());
-    next = 0;
-    for (int i = start; i < start + n; ++i)
-    {
-      IPlugOutputChannel* channel = GetOutChannel(i);
-      if (!channel->connected)
-        continue;
-      Sample64* host = bus.channelBuffers64[next++];
-      *channel->slot = host ? host + startFrame : channel->scratch.Get();
-    }
+    BindOutputBuffersInPlace(start, n, bus.channelBuffers64, startFrame);
     start += n;
   }
 }
