@@ -2,6 +2,7 @@
 // menu loops are driven from the same thread by a message-filter hook.
 
 #include "IMenu.h"
+#include "NestedMenu.h"
 #include "WindowFixture.h"
 
 #include <cstring>
@@ -107,19 +108,6 @@ private:
   static MenuDriver* sCurrent;
 };
 MenuDriver* MenuDriver::sCurrent = nullptr;
-
-// The nested menu: a submenu of three entries, then a plain item.
-struct NestedMenu
-{
-  NestedMenu()
-  {
-    for (const char* text : {"s1", "s2", "s3"})
-      submenu.AddItem(text);
-    menu.AddItem("sub")->SetSubmenu(&submenu);
-    menu.AddItem("plain");
-  }
-  IMenu menu, submenu;
-};
 
 TEST_F(EditorWindow, PopupMenuAnswersTheMenuHoldingTheChoice)
 {

@@ -1,5 +1,6 @@
 #include "FileFilter.h"
 #include "IMenu.h"
+#include "NestedMenu.h"
 
 #include <gtest/gtest.h>
 
@@ -33,19 +34,6 @@ TEST(IMenu, NumberingPrefixesTheOneBasedPosition)
     wide.AddItem("x");
   EXPECT_EQ(LabelOf(wide, 11), "12: x") << "a width, not a limit";
 }
-
-// The nested menu: a submenu of three entries first, then a plain item.
-struct NestedMenu
-{
-  NestedMenu()
-  {
-    for (const char* text : {"s1", "s2", "s3"})
-      submenu.AddItem(text);
-    menu.AddItem("sub")->SetSubmenu(&submenu);
-    menu.AddItem("plain");
-  }
-  IMenu menu, submenu;
-};
 
 TEST(IMenu, IdsCountAMenusOwnEntriesBeforeItsSubmenus)
 {
