@@ -148,6 +148,26 @@ public:
   // The empty text for an index outside the preset list.
   const char* GetPresetName(int index) const;
 
+  // The current preset takes the current state and, when a name is given
+  // and not empty, that name (at most 255 characters, read no further). Its
+  // initialised flag stays; when memory cannot be had it keeps its state.
+  void ModifyCurrentPreset(const char* name = nullptr);
+  // The preset bank, appended in preset order. Per preset: its name as an
+  // int32 length and the bytes, its initialised flag as one byte (1 or 0)
+  // and, only when initialised, its stored state. False when an append
+  // failed.
+  bool SerializePresets(StateChunk* chunk);
+  // Reads a bank from position on, preset by preset: the name (up to its
+  // first zero byte, at most 255 characters) and the flag replace the
+  // preset's, and an initialised preset's state is restored to the plug as
+  // RestorePlugState restores it, then stored back into the preset as the
+  // plug took it. Reading stops (-1) at an entry whose length word is
+  // missing, negative or runs past the end (its preset keeps name and
+  // flag), or that is cut short (a flag byte that did not arrive is not
+  // changed). The current preset is applied at the end, whatever was read.
+  // Returns the position behind the bank, or -1.
+  int UnserializePresets(const StateChunk* chunk, int startPos);
+
   IPlugParameter* GetParam(int index) const { return mParams.Get(index); }
   int NParams() const { return mParams.Count(); }
   IPlugPreset* GetPreset(int index) const { return mPresets.Get(index); }

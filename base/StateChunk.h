@@ -19,6 +19,14 @@ public:
   // count is negative).
   int GetBytes(void* destination, int count, int position) const;
 
+  // Appends the text's length as a little-endian int32, then its bytes
+  // without the terminator, all or nothing; returns the new size.
+  int PutString(const char* text);
+
+  // Sets the size; bytes beyond the old size are zero. Returns the old size
+  // (callers check Size(): when memory cannot be had nothing changes).
+  int ResizeZeroed(int newSize);
+
   int Size() const { return mBuffer.Size(); }
   unsigned char* Get() const { return static_cast<unsigned char*>(mBuffer.Get()); }
   unsigned char* Resize(int newSize) { return static_cast<unsigned char*>(mBuffer.Resize(newSize, true)); }

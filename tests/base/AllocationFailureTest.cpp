@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 
 namespace
 {
@@ -62,6 +63,42 @@ TEST(AllocationFailure, SerializeParamsReportsTheFailedAppend)
   // The chunk is not empty, but it did not grow.
   EXPECT_FALSE(plug.SerializeParams(&chunk));
   EXPECT_EQ(chunk.Size(), 4000);
+}
+
+TEST(AllocationFailure, StateChunkGrowthChangesNothing)
+{
+  StateChunk chunk;
+  chunk.PutBytes("keep", 4);
+  TestHeap::Scope fail(true, false);
+  EXPECT_EQ(chunk.PutString(std::string(5000, 's').c_str()), 4);
+  EXPECT_EQ(chunk.ResizeZeroed(5000), 4);
+  ASSERT_EQ(chunk.Size(), 4);
+  EXPECT_EQ(std::memcmp(chunk.Get(), "keep", 4), 0);
+}
+
+// A preset keeps the state it held when the new one cannot be had, and the
+// bank reports the append that failed.
+TEST(AllocationFailure, PresetsKeepTheirStates)
+{
+  TestPlug plug(18, "1-1 2-2", 2);
+  plug.StoreDefaultPreset("-", 1);
+  plug.GetParam(0)->Set(0.5);
+  {
+    TestHeap::Scope fail(true, false);
+    plug.ModifyCurrentPreset("renamed");
+    StateChunk bank;
+    EXPECT_FALSE(plug.SerializePresets(&bank));
+  }
+  EXPECT_STREQ(plug.GetPreset(0)->name, "renamed");
+  ASSERT_EQ(plug.GetPreset(0)->state.Size(), 144);
+  EXPECT_EQ(plug.GetPreset(0)->state.Get()[7], 0) << "the old value 0, not 0.5";
+
+  StateChunk bank;
+  const unsigned char page[4000] = {};
+  bank.PutBytes(page, 1);
+  bank.PutBytes(page, 3999);  // a first block, filled exactly
+  TestHeap::Scope fail(true, false);
+  EXPECT_FALSE(plug.SerializePresets(&bank));
 }
 
 TEST(AllocationFailure, ChangeBlockSizeKeepsTheOldSize)

@@ -7,6 +7,7 @@
 
 #include <climits>
 #include <cstring>
+#include <string>
 #include <vector>
 
 namespace
@@ -278,5 +279,38 @@ TEST(StateChunk, AppendsAndClears)
   chunk.Clear();
   EXPECT_EQ(chunk.Size(), 0);
   EXPECT_EQ(chunk.Get(), nullptr);
+}
+
+TEST(StateChunk, PutStringWritesALittleEndianLengthAndNoTerminator)
+{
+  StateChunk chunk;
+  chunk.PutBytes("x", 1);
+  EXPECT_EQ(chunk.PutString("Bright"), 11);
+  EXPECT_EQ(chunk.PutString(""), 15);
+  const unsigned char expected[] = {'x', 6, 0, 0, 0, 'B', 'r', 'i', 'g', 'h', 't', 0, 0, 0, 0};
+  ASSERT_EQ(chunk.Size(), static_cast<int>(sizeof expected));
+  EXPECT_EQ(std::memcmp(chunk.Get(), expected, sizeof expected), 0);
+
+  const std::string long300(300, 'a');
+  StateChunk longer;
+  EXPECT_EQ(longer.PutString(long300.c_str()), 304);
+  EXPECT_EQ(longer.Get()[0], 0x2C);
+  EXPECT_EQ(longer.Get()[1], 0x01);
+}
+
+TEST(StateChunk, ResizeZeroedClearsOnlyTheNewBytes)
+{
+  StateChunk chunk;
+  chunk.PutBytes("abcd", 4);
+  EXPECT_EQ(chunk.ResizeZeroed(2), 4);
+  EXPECT_EQ(chunk.ResizeZeroed(6000), 2);
+  ASSERT_EQ(chunk.Size(), 6000);
+  EXPECT_EQ(std::memcmp(chunk.Get(), "ab", 2), 0);
+  int nonZero = 0;
+  for (int i = 2; i < 6000; ++i)
+    nonZero += chunk.Get()[i] != 0;
+  EXPECT_EQ(nonZero, 0) << "the bytes beyond the old size, 'cd' included, are zero";
+  EXPECT_EQ(chunk.ResizeZeroed(-5), 6000);
+  EXPECT_EQ(chunk.Size(), 0);
 }
 }

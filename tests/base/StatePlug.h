@@ -3,11 +3,11 @@
 #include "TestPlug.h"
 
 // The test wrapper with the effect's 18 parameters, set up as the effect
-// does.
+// does, and as many presets as asked (the effect has one).
 class StatePlug : public TestPlug
 {
 public:
-  StatePlug()
+  explicit StatePlug(int nPresets = 1) : TestPlug(18, "1-1 2-2", nPresets)
   {
     GetParam(0)->SetupDouble("Effect Amount", 50.0, 0.0, 100.0, 1.0, "%");
     GetParam(1)->SetupDouble("DryWet", 100.0, 0.0, 100.0, 1.0, "%");

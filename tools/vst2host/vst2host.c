@@ -9,6 +9,7 @@
 
 #include <windows.h>
 
+#include <math.h>
 #include <stdint.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -553,6 +554,279 @@ static void CheckEditor(EntryFn entry)
   DestroyWindow(parent);
 }
 
+/* ---- programs, banks and chunks --------------------------------------------- */
+
+/* Chunk bytes as this host writes them: little-endian words and doubles. */
+typedef struct
+{
+  unsigned char bytes[512];
+  int size;
+} ChunkBytes;
+
+static void PutInt32(ChunkBytes* chunk, int32_t value)
+{
+  int i;
+  for (i = 0; i < 4; ++i)
+    chunk->bytes[chunk->size++] = (unsigned char)((uint32_t)value >> (8 * i));
+}
+
+static void PutDouble(ChunkBytes* chunk, double value)
+{
+  uint64_t bits;
+  int i;
+  memcpy(&bits, &value, 8);
+  for (i = 0; i < 8; ++i)
+    chunk->bytes[chunk->size++] = (unsigned char)(bits >> (8 * i));
+}
+
+static void PutText(ChunkBytes* chunk, const char* text)
+{
+  size_t length = strlen(text);
+  memcpy(chunk->bytes + chunk->size, text, length);
+  chunk->size += (int)length;
+}
+
+static const double kDefaultValues[18] = {50, 100, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 1, 0};
+
+/* The chunk version header, then the state of the values. */
+static void ProgramChunkOf(ChunkBytes* chunk, const double* values)
+{
+  int i;
+  chunk->size = 0;
+  PutInt32(chunk, 0x70666674);
+  PutInt32(chunk, 0x00010000);
+  for (i = 0; i < 18; ++i)
+    PutDouble(chunk, values[i]);
+}
+
+/* The header, then the one program: its name, its flag and its state. */
+static void BankChunkOf(ChunkBytes* chunk, const char* name, const double* values)
+{
+  int i;
+  chunk->size = 0;
+  PutInt32(chunk, 0x70666674);
+  PutInt32(chunk, 0x00010000);
+  PutInt32(chunk, (int32_t)strlen(name));
+  PutText(chunk, name);
+  chunk->bytes[chunk->size++] = 1;
+  for (i = 0; i < 18; ++i)
+    PutDouble(chunk, values[i]);
+}
+
+/* What effGetChunk hands out, copied; 0 bytes when it answers 0. */
+static void GetChunk(PlugEffect* effect, int32_t index, ChunkBytes* chunk)
+{
+  void* data = NULL;
+  intptr_t size = Dispatch(effect, effGetChunk, index, 0, &data, 0.0f);
+  chunk->size = 0;
+  if (size > 0 && size <= (intptr_t)sizeof chunk->bytes && data)
+  {
+    memcpy(chunk->bytes, data, (size_t)size);
+    chunk->size = (int)size;
+  }
+}
+
+static int SameChunk(const ChunkBytes* a, const ChunkBytes* b)
+{
+  return a->size == b->size && memcmp(a->bytes, b->bytes, (size_t)a->size) == 0;
+}
+
+static intptr_t SetChunk(PlugEffect* effect, int32_t index, ChunkBytes* chunk)
+{
+  return Dispatch(effect, effSetChunk, index, chunk->size, chunk->bytes, 0.0f);
+}
+
+static void CheckChunks(EntryFn entry)
+{
+  ChunkBytes expected, got, handedBack;
+  PlugEffect* effect = OpenInstance(entry, 44100.0, 512);
+  PlugEffect* other = OpenInstance(entry, 48000.0, 256);
+  double values[18];
+  char name[64];
+  void* data = NULL;
+  intptr_t size;
+  int i, same = 1;
+  if (!effect || !other)
+    return;
+
+  /* A fresh instance, byte for byte. */
+  ProgramChunkOf(&expected, kDefaultValues);
+  GetChunk(effect, 1, &got);
+  CHECK(got.size == 152 && SameChunk(&got, &expected));
+  CHECK(got.bytes[0] == 0x74 && got.bytes[3] == 0x70 && got.bytes[6] == 1 && got.bytes[14] == 0x49 &&
+        got.bytes[15] == 0x40 && got.bytes[22] == 0x59 && got.bytes[103] == 0x3F);
+  BankChunkOf(&expected, "-", kDefaultValues);
+  GetChunk(effect, 0, &got);
+  CHECK(got.size == 158 && SameChunk(&got, &expected));
+  CHECK(got.bytes[8] == 1 && got.bytes[12] == 0x2D && got.bytes[13] == 1);
+
+  /* Handed back through the very pointer: 1, and nothing changes. */
+  for (i = 0; i < 2; ++i)
+  {
+    GetChunk(effect, i, &handedBack);
+    size = Dispatch(effect, effGetChunk, i, 0, &data, 0.0f);
+    CHECK(Dispatch(effect, effSetChunk, i, size, data, 0.0f) == 1);
+    GetChunk(effect, i, &got);
+    CHECK(SameChunk(&got, &handedBack));
+  }
+
+  /* A program named, then its name and the bank. */
+  CHECK(Dispatch(effect, effString2Parameter, 0, 0, "20", 0.0f) == 1);
+  CHECK(Dispatch(effect, effSetProgramName, 0, 0, "Bright", 0.0f) == 0);
+  strcpy(name, "unchanged");
+  Dispatch(effect, effGetProgramName, 0, 0, name, 0.0f);
+  CHECK(strcmp(name, "Bright") == 0);
+  memcpy(values, kDefaultValues, sizeof values);
+  values[0] = 20.0;
+  BankChunkOf(&expected, "Bright", values);
+  GetChunk(effect, 0, &got);
+  CHECK(got.size == 163 && SameChunk(&got, &expected));
+
+  /* Round trips of both kinds into another instance. */
+  CHECK(SetChunk(other, 0, &got) == 1);
+  strcpy(name, "unchanged");
+  Dispatch(other, effGetProgramName, 0, 0, name, 0.0f);
+  CHECK(strcmp(name, "Bright") == 0);
+  CHECK(other->getParameter(other, 0) == 0.2f);
+  GetChunk(other, 0, &handedBack);
+  CHECK(SameChunk(&handedBack, &got));
+  effect->setParameter(effect, 1, 0.5f);
+  CHECK(Dispatch(effect, effString2Parameter, 17, 0, "on", 0.0f) == 1);
+  GetChunk(effect, 1, &got);
+  CHECK(SetChunk(other, 1, &got) == 1);
+  GetChunk(other, 1, &handedBack);
+  CHECK(SameChunk(&handedBack, &got));
+  for (i = 0; i < 18; ++i)
+    same &= other->getParameter(other, i) == effect->getParameter(effect, i);
+  CHECK(same);
+
+  /* 100 bytes of a program: parameters 0 to 10 from it, the rest kept. */
+  for (i = 0; i < 18; ++i)
+    values[i] = kDefaultValues[i] == 0.0 ? 1.0 : 0.0;
+  values[0] = values[1] = 70.0;
+  ProgramChunkOf(&expected, values);
+  expected.size = 100;
+  ProgramChunkOf(&got, kDefaultValues);
+  CHECK(SetChunk(other, 1, &got) == 1);
+  CHECK(SetChunk(other, 1, &expected) == 0);
+  same = other->getParameter(other, 0) == 0.7f && other->getParameter(other, 1) == 0.7f;
+  for (i = 2; i < 18; ++i)
+    same &= other->getParameter(other, i) == (float)(i <= 10 ? values[i] : kDefaultValues[i]);
+  CHECK(same);
+
+  /* Sizes that are not an int, or no data. */
+  CHECK(Dispatch(other, effSetChunk, 1, -1, expected.bytes, 0.0f) == 0);
+  CHECK(Dispatch(other, effSetChunk, 0, (intptr_t)1 << 40, expected.bytes, 0.0f) == 0);
+  CHECK(Dispatch(other, effSetChunk, 1, 152, NULL, 0.0f) == 0);
+  CHECK(other->getParameter(other, 0) == 0.7f);
+
+  Dispatch(effect, effClose, 0, 0, NULL, 0.0f);
+  Dispatch(other, effClose, 0, 0, NULL, 0.0f);
+}
+
+/* ---- two threads at once ------------------------------------------------------ */
+
+/* The stress instance's own callback: the two threads share no log. */
+static intptr_t __cdecl QuietHostCallback(PlugEffect* effect, int32_t opcode, int32_t index, intptr_t value,
+                                          void* ptr, float opt)
+{
+  (void)effect, (void)index, (void)value, (void)ptr, (void)opt;
+  return opcode == audioMasterVersion ? 2400 : 0;
+}
+
+typedef struct
+{
+  PlugEffect* effect;
+  volatile LONG stop;
+  int blocks;
+  int finite;
+} AudioThread;
+
+static DWORD WINAPI RunAudio(void* argument)
+{
+  AudioThread* audio = (AudioThread*)argument;
+  static float in[2][kFrames], out[2][kFrames];
+  float* ins[2] = {in[0], in[1]};
+  float* outs[2] = {out[0], out[1]};
+  int c, f;
+  audio->finite = 1;
+  while (!InterlockedCompareExchange(&audio->stop, 0, 0) || audio->blocks < 200)
+  {
+    MakeSignal(in[0], 2 * kFrames, (unsigned)audio->blocks);
+    audio->effect->processReplacing(audio->effect, ins, outs, kFrames);
+    for (c = 0; c < 2; ++c)
+      for (f = 0; f < kFrames; ++f)
+        audio->finite &= isfinite(out[c][f]) != 0;
+    ++audio->blocks;
+  }
+  return 0;
+}
+
+/* An audio thread in processReplacing against this thread's chunks, both
+ * kinds, parameters, programs and texts: no crash, no deadlock, finite
+ * output, and every chunk read right after a write is what was written. */
+static void StressRun(EntryFn entry)
+{
+  enum
+  {
+    kRounds = 2000
+  };
+  AudioThread audio;
+  HANDLE thread;
+  ChunkBytes written, read;
+  char text[64];
+  int round, readBack = 1, stored = 1;
+  PlugEffect* effect = entry(QuietHostCallback);
+  CHECK(effect != NULL);
+  if (!effect)
+    return;
+  Dispatch(effect, effOpen, 0, 0, NULL, 0.0f);
+  Dispatch(effect, effSetSampleRate, 0, 0, NULL, 44100.0f);
+  Dispatch(effect, effSetBlockSize, 0, kFrames, NULL, 0.0f);
+  Dispatch(effect, effMainsChanged, 0, 1, NULL, 0.0f);
+  memset(&audio, 0, sizeof audio);
+  audio.effect = effect;
+  thread = CreateThread(NULL, 0, RunAudio, &audio, 0, NULL);
+  CHECK(thread != NULL);
+  if (!thread)
+    return;
+
+  for (round = 0; round < kRounds; ++round)
+  {
+    int32_t kind = round % 2;
+    int stateAt;
+    /* A chunk of this kind with "Effect Amount" at round % 101. */
+    GetChunk(effect, kind, &written);
+    stateAt = kind ? 8 : 8 + 4 + (written.bytes[8] | written.bytes[9] << 8) + 1;
+    written.size = stateAt;
+    PutDouble(&written, (double)(round % 101));
+    written.size = kind ? 152 : stateAt + 144;
+    stored &= SetChunk(effect, kind, &written) == 1;
+    GetChunk(effect, kind, &read);
+    readBack &= SameChunk(&read, &written);
+
+    effect->setParameter(effect, 1 + round % 17, (float)(round % 7) / 6.0f);
+    effect->getParameter(effect, round % 18);
+    Dispatch(effect, effSetProgram, 0, 0, NULL, 0.0f);
+    Dispatch(effect, effString2Parameter, 10 + round % 8, 0, round % 3 ? "on" : "off", 0.0f);
+    Dispatch(effect, effGetParamDisplay, round % 18, 0, text, 0.0f);
+  }
+  InterlockedExchange(&audio.stop, 1);
+  if (WaitForSingleObject(thread, 60000) != WAIT_OBJECT_0)
+  {
+    printf("FAILED: the audio thread did not finish (deadlock?)\n");
+    ExitProcess(3);
+  }
+  CloseHandle(thread);
+  CHECK(stored);
+  CHECK(readBack);
+  CHECK(audio.finite);
+  CHECK(audio.blocks >= 200);
+  printf("stress: %d rounds against %d audio blocks\n", kRounds, audio.blocks);
+  Dispatch(effect, effMainsChanged, 0, 0, NULL, 0.0f);
+  Dispatch(effect, effClose, 0, 0, NULL, 0.0f);
+}
+
 static int RunOnce(const char* path, int round)
 {
   HMODULE module = LoadLibraryA(path);
@@ -583,6 +857,8 @@ static int RunOnce(const char* path, int round)
   }
   CheckProcessing(entry);
   CheckEditor(entry);
+  CheckChunks(entry);
+  StressRun(entry);
   CHECK(FreeLibrary(module));
   printf("round %d done\n", round);
   return 0;

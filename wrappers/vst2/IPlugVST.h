@@ -79,6 +79,10 @@ private:
   intptr_t VendorSpecific(int32_t index, intptr_t value, void* ptr, float opt);
   intptr_t CanDo(const char* text);
   intptr_t MidiKeyNameOf(MidiKeyName* key);
+  void SetProgram(intptr_t program);
+  void SetProgramName(const char* name);
+  intptr_t GetChunk(bool bank, void** data);
+  intptr_t SetChunk(bool bank, intptr_t size, const void* data);
 
   // The audio callbacks' binding of the host's channel buffers.
   bool BindHostBuffers(float** inputs, float** outputs, int nFrames);
@@ -90,5 +94,9 @@ private:
   VstSpeakerArrangement mOutputSpeakerArrangement;
   bool mHostSetUpDone = false;
   int mHostExtensionFlags = 0;
+  // What effGetChunk hands the host, one per kind: valid until the next
+  // effGetChunk or effSetChunk of the same kind, or effClose.
+  StateChunk mProgramChunk;
+  StateChunk mBankChunk;
   AEffect mEffect;
 };

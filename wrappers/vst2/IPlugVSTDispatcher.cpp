@@ -60,8 +60,14 @@ intptr_t IPlugVST::Dispatch(int32_t opcode, int32_t index, intptr_t value, void*
   case effOpen:
     Open();
     return 0;
+  case effSetProgram:
+    SetProgram(value);
+    return 0;
   case effGetProgram:
     return GetCurrentPresetIdx();
+  case effSetProgramName:
+    SetProgramName(static_cast<const char*>(ptr));
+    return 0;
   case effGetProgramName:
     CopyToHost(ptr, GetPresetName(GetCurrentPresetIdx()), kVstProgramNameLength);
     return 0;
@@ -92,6 +98,10 @@ intptr_t IPlugVST::Dispatch(int32_t opcode, int32_t index, intptr_t value, void*
     return CloseEditor();
   case effIdentify:
     return kEffectIdentity;
+  case effGetChunk:
+    return GetChunk(index == 0, static_cast<void**>(ptr));
+  case effSetChunk:
+    return SetChunk(index == 0, value, ptr);
   case effProcessEvents:
     if (!ptr)
       return 0;

@@ -3,10 +3,12 @@
 // answer a failure instead of throwing or keeping a half-changed state.
 
 #include "Vst2Host.h"
+#include "support/StateBytes.h"
 #include "support/TestHeap.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -111,6 +113,38 @@ TEST(Vst2Heap, LongerBlockWithoutMemoryProcessesNothing)
     EXPECT_EQ(buffers.out64[c], std::vector<double>(5000, 3.0));
   }
   EXPECT_EQ(instance.plug()->GetBlockSize(), 64);
+}
+
+// A chunk whose memory cannot be had answers 0: a set changes no parameter
+// and leaves the block handed out before as it was; a get answers 0 until
+// memory is back.
+TEST(Vst2Heap, ChunksWithoutMemoryAnswerZero)
+{
+  for (int32_t index : {0, 1})
+  {
+    Instance instance;
+    void* data = nullptr;
+    const intptr_t size = instance.Dispatch(effGetChunk, index, 0, &data);
+    ASSERT_GT(size, 0);
+    std::vector<unsigned char> bytes(static_cast<unsigned char*>(data), static_cast<unsigned char*>(data) + size);
+    // The same chunk with "Effect Amount" at 32, and zeros behind it.
+    std::vector<unsigned char> larger(100000, 0);
+    std::copy(bytes.begin(), bytes.end(), larger.begin());
+    const std::vector<unsigned char> amount32 = StateBytes().Doubles({32.0}).data;
+    std::copy(amount32.begin(), amount32.end(), larger.begin() + (index == 0 ? 14 : 8));
+    const double amount = instance.plug()->GetParam(0)->Value();
+    {
+      TestHeap::Scope failing(true, false);
+      EXPECT_EQ(instance.Dispatch(effSetChunk, index, static_cast<intptr_t>(larger.size()), larger.data()), 0);
+      EXPECT_EQ(std::vector<unsigned char>(static_cast<unsigned char*>(data), static_cast<unsigned char*>(data) + size),
+                bytes);
+      EXPECT_EQ(instance.Dispatch(effGetChunk, index, 0, &data), 0);
+    }
+    EXPECT_EQ(instance.plug()->GetParam(0)->Value(), amount);
+    EXPECT_EQ(instance.Dispatch(effGetChunk, index, 0, &data), size);
+    EXPECT_EQ(std::vector<unsigned char>(static_cast<unsigned char*>(data), static_cast<unsigned char*>(data) + size),
+              bytes);
+  }
 }
 
 // Every allocation of the entry fails in turn: the host gets null, never

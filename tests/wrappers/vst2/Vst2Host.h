@@ -104,15 +104,16 @@ struct Instance
   AEffect* effect;
 };
 
-// A plug-in on the VST2 wrapper with channels and names of its choosing and
-// no editor, recording what reaches its own virtual operations.
+// A plug-in on the VST2 wrapper with channels, names and presets of its
+// choosing and no editor, recording what reaches its own virtual
+// operations.
 class TestVstPlug : public IPlugVST
 {
 public:
   explicit TestVstPlug(const char* channelIOStr = "1-1 2-2", bool doesMidi = false,
                        const char* effectName = "TestVstPlug", const char* makerName = "Zelvar",
-                       const char* productName = "")
-      : IPlugVST(InstanceInfo{FakeHost::Callback}, 18, channelIOStr, 1, effectName, productName, makerName,
+                       const char* productName = "", int nPresets = 1)
+      : IPlugVST(InstanceInfo{FakeHost::Callback}, 18, channelIOStr, nPresets, effectName, productName, makerName,
                  kPlugVersion, FourCharCode("ZvLP"), FourCharCode("Zvlr"), 0, doesMidi, false, false)
   {
     Effect()->user = &host;
@@ -133,6 +134,7 @@ public:
   }
   void ResetProcessing() override { log.push_back("reset"); }
   void ActivationChanged(bool active) override { log.push_back(active ? "active" : "inactive"); }
+  void PresetListChanged() override { log.push_back("preset list changed"); }
   void HostInitDone() override { log.push_back("host init done"); }
   void MidiEventIn(const IMidiEvent* event) override
   {
