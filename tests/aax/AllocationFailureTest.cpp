@@ -5,6 +5,7 @@
 #include "AAX_CParameter.h"
 #include "AAX_CString.h"
 #include "AAX_CUnitDisplayDelegateDecorator.h"
+#include "EffectParametersFixture.h"
 #include "ParameterManager.h"
 #include "support/TestHeap.h"
 
@@ -81,5 +82,31 @@ TEST(AaxWithoutMemory, ManagerTakesNothing)
   }
   EXPECT_EQ(manager.NumParameters(), 1);
   EXPECT_EQ(manager.FindParameter("a second identifier long enough"), nullptr);
+}
+
+// Whichever allocation of an initialisation fails, nothing is thrown into
+// the host, and what was made is freed with the object.
+TEST(AaxWithoutMemory, InitialisationAtEveryAllocation)
+{
+  int32_t result = -1;
+  long long succeeding = 0;
+  for (; result != 0; ++succeeding)
+  {
+    auto* effect = new SmallEffect;
+    effect->AddRef();
+    TestHeap::newFailsAfter = succeeding;
+    result = effect->InitializeEffect(nullptr);
+    TestHeap::newFailsAfter = -1;
+    EXPECT_TRUE(result == 0 || result == kACFUnexpected) << succeeding;
+    if (result == 0)
+    {
+      int32_t count = 0;
+      effect->CountParameters(&count);
+      EXPECT_EQ(count, 4);
+    }
+    EXPECT_EQ(effect->Release(), 0);
+  }
+  EXPECT_GT(succeeding, 10);
+  EXPECT_EQ(CACFUnknown::LiveObjects(), 0);
 }
 }

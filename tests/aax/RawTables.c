@@ -56,3 +56,62 @@ int64_t RawParameterIntValueSum(const void* parameter, int times)
   }
   return sum;
 }
+
+#if defined(_WIN32) && !defined(_WIN64)
+#define HOST_ACF __attribute__((stdcall))
+#else
+#define HOST_ACF
+#endif
+
+int32_t RawEffectRelease(void* face) { return ((int32_t(HOST_ACF*)(void*))SlotOf(face, 2))(face); }
+
+int32_t RawEffectCountParameters(void* face, int32_t* count)
+{
+  return ((int32_t(HOST_ACF*)(void*, int32_t*))SlotOf(face, 6))(face, count);
+}
+
+int32_t RawEffectFormatParameterValue(void* face, const char* identifier, double normalized, void* text,
+                                      int32_t limit)
+{
+  return ((int32_t(HOST_ACF*)(void*, const char*, double, void*, int32_t))SlotOf(face, 21))(face, identifier,
+                                                                                           normalized, text, limit);
+}
+
+int32_t RawEffectUpdateParameterFromHost(void* face, const char* identifier, double normalized, int32_t source)
+{
+  return ((int32_t(HOST_ACF*)(void*, const char*, double, int32_t))SlotOf(face, 29))(face, identifier, normalized,
+                                                                                     source);
+}
+
+int32_t RawEffectGetPrivateData(void* face, uint32_t field, void* buffer, uint32_t size)
+{
+  return ((int32_t(HOST_ACF*)(void*, uint32_t, void*, uint32_t))SlotOf(face, 32))(face, field, buffer, size);
+}
+
+int32_t RawEffectCompareChunk(void* face, const void* record, bool* equal)
+{
+  return ((int32_t(HOST_ACF*)(void*, const void*, bool*))SlotOf(face, 38))(face, record, equal);
+}
+
+int64_t RawEffectHostSlotsSum(void* face, int times)
+{
+  int64_t sum = 0;
+  for (int i = 0; i < times; ++i)
+  {
+    int32_t out = 5;
+    sum += ((int32_t(HOST_ACF*)(void*, int32_t, int32_t, int32_t*))SlotOf(face, 19))(face, 1, 2, &out);
+    sum += out;
+    sum += ((int32_t(HOST_ACF*)(void*, int32_t, int32_t))SlotOf(face, 28))(face, 1, 2);
+    sum += ((int32_t(HOST_ACF*)(void*))SlotOf(face, 40))(face);
+    sum += ((int32_t(HOST_ACF*)(void*, int32_t, int32_t, int32_t, int32_t))SlotOf(face, 41))(face, 1, 2, 3, 4);
+    out = 5;
+    sum += ((int32_t(HOST_ACF*)(void*, int32_t, int32_t, int32_t, int32_t*))SlotOf(face, 42))(face, 1, 2, 3, &out);
+    sum += out;
+    sum += ((int32_t(HOST_ACF*)(void*, int32_t, int32_t, int32_t))SlotOf(face, 43))(face, 1, 2, 3);
+    sum += ((int32_t(HOST_ACF*)(void*))SlotOf(face, 44))(face);
+    sum += ((int32_t(HOST_ACF*)(void*, int32_t))SlotOf(face, 45))(face, 1);
+    sum += ((int32_t(HOST_ACF*)(void*, int32_t, int32_t))SlotOf(face, 46))(face, 1, 2);
+    sum += ((int32_t(HOST_ACF*)(void*, int32_t, int32_t))SlotOf(face, 47))(face, 1, 2);
+  }
+  return sum;
+}

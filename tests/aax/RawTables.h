@@ -20,6 +20,20 @@ bool RawParameterIntValue(const void* parameter, int32_t* value);
 // bytes would leave the stack skewed.
 int64_t RawParameterIntValueSum(const void* parameter, int times);
 
+// The effect-parameters face, called as the host calls it (__stdcall on
+// 32-bit Windows).
+int32_t RawEffectRelease(void* face);
+int32_t RawEffectCountParameters(void* face, int32_t* count);
+int32_t RawEffectFormatParameterValue(void* face, const char* identifier, double normalized, void* text,
+                                      int32_t limit);
+int32_t RawEffectUpdateParameterFromHost(void* face, const char* identifier, double normalized, int32_t source);
+int32_t RawEffectGetPrivateData(void* face, uint32_t field, void* buffer, uint32_t size);
+int32_t RawEffectCompareChunk(void* face, const void* record, bool* equal);
+// Every slot whose meaning lies with the host, many times over: the sum of
+// their results and outs. A callee that pops the wrong number of bytes
+// would leave the stack skewed.
+int64_t RawEffectHostSlotsSum(void* face, int times);
+
 #ifdef __cplusplus
 }
 #endif

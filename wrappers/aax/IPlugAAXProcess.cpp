@@ -1,0 +1,74 @@
+// One audio block of the AAX host: the host's channels, MIDI and transport
+// of the context, the buffers bound, and the effect or the bypass.
+
+#include "IPlugAAX.h"
+
+#include "AAX_HostInterfaces.h"
+#include "AAX_IController.h"
+#include "AAX_IParameter.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace
+{
+// The channel count of a layout code (its low 16 bits); a query that failed
+// counts none, so that no host buffer is bound that the host did not give.
+int ChannelCount(AAX_IController& controller, int32_t (AAX_IController::*query)(uint32_t*))
+{
+  uint32_t layout = 0;
+  return (controller.*query)(&layout) == kAAXSuccess ? static_cast<int>(layout & 0xFFFF) : 0;
+}
+}
+
+void IPlugAAX::ProcessAlgorithmContext(const AAX_AlgorithmContext& context)
+{
+  MutexGuard lock(GetMutex());
+  AAX_IParameter* masterBypass = MasterBypass();
+  AAX_IController* controller = Controller();
+  if (!masterBypass || !controller || !context.audioInputs || !context.audioOutputs || !context.bufferLength)
+    return;
+  const int frames = *context.bufferLength;
+  if (frames <= 0)
+    return;
+
+  bool bypass = false;
+  masterBypass->GetBoolValue(&bypass);
+  const int hostInputs = ChannelCount(*controller, &AAX_IController::GetInputChannelLayout);
+  const int hostOutputs = ChannelCount(*controller, &AAX_IController::GetOutputChannelLayout);
+  if (DoesMIDI())
+    ReceiveMidi(context.inputMidiNode);
+  SetCurrentTransport(context.transportNode ? context.transportNode->GetTransport() : nullptr);
+
+  ClearScratchBuffers();
+  SetInputChannelConnections(0, NInChannels(), false);
+  SetInputChannelConnections(0, hostInputs, true);
+  std::printf("attach input buffers: 0 - %d\n", NInChannels());
+  BindInputBuffers(0, NInChannels(), context.audioInputs, frames);
+  SetOutputChannelConnections(0, hostOutputs, true);
+  SetOutputChannelConnections(hostOutputs, NOutChannels() - hostOutputs, false);
+  BindOutputBuffers(0, NOutChannels(), context.audioOutputs);
+  if (bypass)
+    BypassBuffers(frames);
+  else
+    RenderBuffers(frames);
+}
+
+void IPlugAAX::ReceiveMidi(AAX_IMidiNode* node)
+{
+  const AAX_MidiStream* stream = node ? node->GetNodeBuffer() : nullptr;
+  if (!stream || !stream->packets)
+    return;
+  for (uint32_t i = 0; i < stream->packetCount; ++i)
+  {
+    const AAX_MidiPacket& packet = stream->packets[i];
+    uint32_t timestamp;
+    std::memcpy(&timestamp, packet.timestamp, sizeof timestamp);
+    IMidiEvent event;
+    event.offset = static_cast<int>(timestamp);
+    event.status = packet.status;
+    event.data1 = packet.data1;
+    event.data2 = packet.data2;
+    MidiEventIn(&event);
+  }
+}
