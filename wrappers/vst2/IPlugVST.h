@@ -86,6 +86,10 @@ private:
 
   // The audio callbacks' binding of the host's channel buffers.
   bool BindHostBuffers(float** inputs, float** outputs, int nFrames);
+  // A block of 32-bit audio rendered into the host's outputs (replacing or
+  // adding to them).
+  static void ProcessFloatBlock(AEffect* effect, float** inputs, float** outputs, int32_t nFrames,
+                                void (IPlugBase::*render)(int));
   bool BindHostBuffersDouble(double** inputs, double** outputs, int nFrames);
 
   ERect mEditRect = {0, 0, 0, 0};

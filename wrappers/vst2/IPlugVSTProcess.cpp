@@ -43,7 +43,8 @@ bool IPlugVST::BindHostBuffersDouble(double** inputs, double** outputs, int nFra
   return true;
 }
 
-void IPlugVST::HostProcessFloat(AEffect* effect, float** inputs, float** outputs, int32_t nFrames)
+void IPlugVST::ProcessFloatBlock(AEffect* effect, float** inputs, float** outputs, int32_t nFrames,
+                                 void (IPlugBase::*render)(int))
 {
   IPlugVST* plug = FromEffect(effect);
   if (!plug)
@@ -51,20 +52,18 @@ void IPlugVST::HostProcessFloat(AEffect* effect, float** inputs, float** outputs
   Guarded([&] {
     MutexGuard lock(plug->GetMutex());
     if (plug->BindHostBuffers(inputs, outputs, nFrames))
-      plug->RenderBuffers(nFrames);
+      (plug->*render)(nFrames);
   });
+}
+
+void IPlugVST::HostProcessFloat(AEffect* effect, float** inputs, float** outputs, int32_t nFrames)
+{
+  ProcessFloatBlock(effect, inputs, outputs, nFrames, &IPlugBase::RenderBuffers);
 }
 
 void IPlugVST::HostProcessAccumulate(AEffect* effect, float** inputs, float** outputs, int32_t nFrames)
 {
-  IPlugVST* plug = FromEffect(effect);
-  if (!plug)
-    return;
-  Guarded([&] {
-    MutexGuard lock(plug->GetMutex());
-    if (plug->BindHostBuffers(inputs, outputs, nFrames))
-      plug->AccumulateFloatBuffers(nFrames);
-  });
+  ProcessFloatBlock(effect, inputs, outputs, nFrames, &IPlugBase::AccumulateFloatBuffers);
 }
 
 void IPlugVST::HostProcessDouble(AEffect* effect, double** inputs, double** outputs, int32_t nFrames)
