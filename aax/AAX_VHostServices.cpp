@@ -5,14 +5,7 @@
 
 AAX_VHostServices::AAX_VHostServices(IACFUnknown* host)
 {
-  IACFHostObjectFactory* factory = nullptr;
-  ObtainHostInterface(factory, host, IID_IACFHostObjectFactory);
-  if (!factory)
-    return;
-  void* answer = nullptr;
-  if (factory->CreateHostObject(&CLSID_AAX_HostServices, nullptr, &IID_AAX_IACFHostServices, &answer) == kAAXSuccess)
-    mHost = static_cast<AAX_IACFHostServices*>(answer);
-  ReleaseHostInterface(factory);
+  MakeHostObject(mHost, host, CLSID_AAX_HostServices, IID_AAX_IACFHostServices);
 }
 
 AAX_VHostServices::~AAX_VHostServices() { ReleaseHostInterface(mHost); }

@@ -100,6 +100,40 @@ constexpr ACFUID CLSID_AAX_HostServices = {
 constexpr ACFUID IID_AAX_IACFHostServices = {
   0x96D42C2D, 0xEBBC, 0x41EF, {0xB0, 0xAB, 0x99, 0x91, 0xA0, 0xED, 0x0C, 0xCA}};
 
+// The host's description objects (AAX_DescriptionInterfaces.h), each made by
+// the host object factory as an object of its class offering its interface;
+// the descriptors, components and property maps are then asked for a second
+// interface, which continues the first's slots.
+constexpr ACFUID CLSID_AAX_Collection = {0x89882C2D, 0x77BC, 0x42EF, {0x70, 0x7B, 0x79, 0x81, 0xB7, 0xBD, 0x0C, 0xCA}};
+constexpr ACFUID IID_AAX_IACFCollection = {
+  0x96D42C2D, 0xEBBC, 0x41DF, {0xB1, 0xAB, 0x99, 0x91, 0xA2, 0xEE, 0x0C, 0xCA}};
+constexpr ACFUID CLSID_AAX_EffectDescriptor = {
+  0x89872C2D, 0x75BC, 0x423F, {0x40, 0x1B, 0xF9, 0xA1, 0xBA, 0xAD, 0x0C, 0xCA}};
+constexpr ACFUID IID_AAX_IACFEffectDescriptor = {
+  0x96D42C2D, 0xEBBC, 0x41EF, {0xD1, 0xCB, 0x49, 0x94, 0x42, 0xE4, 0x0F, 0xDA}};
+constexpr ACFUID IID_AAX_IACFEffectDescriptor_V2 = {
+  0x41ECCC52, 0x416B, 0x4072, {0x84, 0xBD, 0x40, 0xB0, 0x52, 0x10, 0xA7, 0x4C}};
+constexpr ACFUID CLSID_AAX_ComponentDescriptor = {
+  0x94872C3D, 0x95BC, 0x413D, {0xD0, 0xDB, 0xD9, 0xB1, 0x2A, 0xAD, 0x0C, 0xCA}};
+constexpr ACFUID IID_AAX_IACFComponentDescriptor = {
+  0x96E42C2D, 0xE2BC, 0x51EF, {0x61, 0xC7, 0x48, 0x99, 0x4A, 0xEB, 0x0C, 0xDA}};
+constexpr ACFUID IID_AAX_IACFComponentDescriptor_V2 = {
+  0x1895259E, 0xAAA9, 0x4F0F, {0xA9, 0x85, 0x14, 0x98, 0x37, 0xB7, 0x6F, 0x89}};
+constexpr ACFUID CLSID_AAX_PropertyMap = {
+  0xA587AD3D, 0xD53C, 0x4ADC, {0xD0, 0xDD, 0xD9, 0xD1, 0x2D, 0xDD, 0xDC, 0xDA}};
+constexpr ACFUID IID_AAX_IACFPropertyMap = {
+  0x96EE2C2D, 0xEECC, 0x5EFF, {0xE2, 0xD7, 0xE8, 0x49, 0xE3, 0xE2, 0xEE, 0xEE}};
+constexpr ACFUID IID_AAX_IACFPropertyMap_V2 = {
+  0x7177DF80, 0x7C9C, 0x11E2, {0xB9, 0x2A, 0x08, 0x00, 0x20, 0x0C, 0x9A, 0x66}};
+// What ACFRegisterPlugin hands back: this interface of the host's
+// collection object, as the host's own query answers it.
+constexpr ACFUID IID_ACFPluginDefinition = {
+  0x00EEF015, 0x7FD0, 0x11D6, {0x84, 0x85, 0x00, 0x30, 0x65, 0x42, 0xA0, 0x24}};
+
+// The version ACFGetSDKVersion reports: a 64-bit value in native byte order,
+// so the low word 0x007756BF lies first (BF 56 77 00 01 02 00 00).
+constexpr uint64_t kACFSDKVersion = 0x00000201007756BFull;
+
 // Results: 32-bit signed, 0 success.
 enum AAX_Result : int32_t
 {
@@ -162,7 +196,10 @@ inline uint32_t ReadChunkWord(const unsigned char (&field)[4])
 }
 inline void WriteChunkWord(unsigned char (&field)[4], uint32_t word) { std::memcpy(field, &word, sizeof word); }
 inline int32_t ChunkDataSize(const ChunkRecord& record) { return static_cast<int32_t>(ReadChunkWord(record.size)); }
-inline unsigned char* ChunkData(ChunkRecord& record) { return reinterpret_cast<unsigned char*>(&record) + sizeof record; }
+inline unsigned char* ChunkData(ChunkRecord& record)
+{
+  return reinterpret_cast<unsigned char*>(&record) + sizeof record;
+}
 inline const unsigned char* ChunkData(const ChunkRecord& record)
 {
   return reinterpret_cast<const unsigned char*>(&record) + sizeof record;
@@ -177,8 +214,13 @@ constexpr AAX_FourCC kDefaultChunkId = 0x656C636B;  // 'elck'
 // destructor and its overrides of CACFUnknown take table entries between
 // them, so their slot numbers are the compiler's.
 constexpr int kEffectParametersHostSlots = 48;
+// The editor face: the host's slots 0 to 12, all ACF_CALL. The four hooks
+// the library adds follow as 13 to 16 (nothing comes between them: they are
+// declared first) and are called only from inside the module.
+constexpr int kEffectGUIHostSlots = 13;
 
-// A view size: two floats, the vertical size first.
+// A view size: two floats, the vertical size first (GetViewSize writes the
+// editor's height, then its width).
 struct AAX_Point
 {
   float vert;
@@ -234,3 +276,26 @@ struct AAX_MidiStream
   uint32_t packetCount;
   const AAX_MidiPacket* packets;
 };
+
+// The effect description. Property ids and values, layout codes and node
+// types mean what the host says they mean: 32-bit words, passed as given.
+typedef uint32_t AAX_PropertyId;
+typedef int32_t AAX_PropertyValue;
+// A yes/no answer of a host operation (whether a property map holds a
+// property) is a bool: one byte, in AL on 32-bit x86, so that what a host
+// leaves in the rest of the register does not count.
+typedef bool AAX_Answer;
+// What the create callbacks return: a new object with no reference yet,
+// through the IACFUnknown head of its face; the host queries it (and so
+// takes the first reference). Null when none could be made.
+typedef IACFUnknown*(AAX_CALLBACK_CALL* AAX_CreateCallback)();
+// The process callback: the contexts of one call, as [first, end).
+typedef void(AAX_CALLBACK_CALL* AAX_ProcessCallback)(AAX_AlgorithmContext* const* first,
+                                                     AAX_AlgorithmContext* const* end);
+// The ids of the two create callbacks, and the node types of the context
+// nodes a description can declare.
+constexpr uint32_t kCreateEffectParametersId = 0;
+constexpr uint32_t kCreateEffectGUIId = 1;
+constexpr int32_t kInputMidiNodeType = 0;
+constexpr int32_t kGlobalMidiNodeType = 2;
+constexpr int32_t kTransportNodeType = 3;

@@ -5,6 +5,12 @@
 #include "DeEsserEditor.h"
 #include "IPlugBase.h"
 
+// Who the plug-in is, as every module tells its host: its channel
+// configurations, its unique id and its maker's id.
+constexpr const char* kPlugChannelIO = "1-1 2-2";
+constexpr int kPlugUniqueId = FourCharCode("ZvLP");
+constexpr int kPlugMakerId = FourCharCode("Zvlr");
+
 // Every module shows the editor; a wrapper's instance info can say
 // otherwise by an overload of its own.
 template <class InstanceInfo>
@@ -23,8 +29,8 @@ class ZelvarLispera : public Wrapper
 {
 public:
   explicit ZelvarLispera(typename Wrapper::InstanceInfo instanceInfo)
-      : Wrapper(instanceInfo, kNumEffectParams, "1-1 2-2", 1, "ZelvarLispera", "", "Zelvar", kPlugVersion,
-                FourCharCode("ZvLP"), FourCharCode("Zvlr"), 0, false, false, false)
+      : Wrapper(instanceInfo, kNumEffectParams, kPlugChannelIO, 1, "ZelvarLispera", "", "Zelvar", kPlugVersion,
+                kPlugUniqueId, kPlugMakerId, 0, false, false, false)
   {
     this->GetParam(kEffectAmount)->SetupDouble("Effect Amount", 50.0, 0.0, 100.0, 1.0, "%", "", 1.0);
     this->GetParam(kDryWet)->SetupDouble("DryWet", 100.0, 0.0, 100.0, 1.0, "%", "", 1.0);

@@ -19,4 +19,8 @@ done
 # The VST2 module is 64-bit only.
 cp "$build_root/release-x64/wrappers/vst2/ZelvarLispera.dll" "$repo/dist/x64/ZelvarLispera.dll"
 cp "$build_root/release-x64/tools/vst2host/vst2host.exe" "$repo/dist/tools/vst2host-x64.exe"
+# The AAX module is 32-bit only.
+cp "$build_root/release-x86/wrappers/aax/ZelvarLispera.aaxplugin" "$repo/dist/x86/ZelvarLispera.aaxplugin"
+# The AAX test host is 32-bit only, like the module.
+cp "$build_root/release-x86/tools/aaxhost/aaxhost.exe" "$repo/dist/tools/aaxhost-x86.exe"
 echo "build: done; modules in $repo/dist/x64 and $repo/dist/x86, tools in $repo/dist/tools"

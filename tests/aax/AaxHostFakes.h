@@ -299,14 +299,18 @@ public:
   {
     Offer(IID_AAX_IACFController, static_cast<AAX_IACFController*>(&controller));
     Offer(IID_AAX_IACFController_V2, static_cast<AAX_IACFController_V2*>(&controller2));
-    Offer(IID_AAX_IACFAutomationDelegate, &automation);
+    Offer(IID_AAX_IACFAutomationDelegate, static_cast<AAX_IACFAutomationDelegate*>(&automation));
     Offer(IID_AAX_IACFTransport, static_cast<AAX_IACFTransport*>(&transport));
     Offer(IID_AAX_IACFTransport_V2, static_cast<AAX_IACFTransport_V2*>(&transport2));
-    Offer(IID_AAX_IACFViewContainer, &view);
-    Offer(IID_IACFHostObjectFactory, &factory);
+    Offer(IID_AAX_IACFViewContainer, static_cast<AAX_IACFViewContainer*>(&view));
+    Offer(IID_IACFHostObjectFactory, static_cast<IACFHostObjectFactory*>(&factory));
   }
   Host(const Host&) = delete;
   Host& operator=(const Host&) = delete;
+
+  // Answers iid with face too (the editor's host object answers the
+  // instance's effect-parameters interface), referenced through the face.
+  void Offer(const ACFUID& iid, IACFUnknown* face) { mOffers.emplace_back(iid, face); }
 
   void Withdraw(const ACFUID& iid)
   {
@@ -344,13 +348,6 @@ public:
   Factory factory{&log, &services};
 
 private:
-  // The face to answer: the interface pointer itself.
-  template <class Interface>
-  void Offer(const ACFUID& iid, Interface* face)
-  {
-    mOffers.emplace_back(iid, static_cast<IACFUnknown*>(face));
-  }
-
   std::vector<std::pair<ACFUID, IACFUnknown*>> mOffers;
 };
 

@@ -1,10 +1,12 @@
 // Entries a host may call keep their object as it was when memory cannot be
 // had, and throw nothing into the host.
+#include "AAX_CEffectGUI.h"
 #include "AAX_CLinearTaperDelegate.h"
 #include "AAX_CNumberDisplayDelegate.h"
 #include "AAX_CParameter.h"
 #include "AAX_CString.h"
 #include "AAX_CUnitDisplayDelegateDecorator.h"
+#include "AAX_VCollection.h"
 #include "EffectParametersFixture.h"
 #include "ParameterManager.h"
 #include "support/TestHeap.h"
@@ -108,5 +110,53 @@ TEST(AaxWithoutMemory, InitialisationAtEveryAllocation)
   }
   EXPECT_GT(succeeding, 10);
   EXPECT_EQ(CACFUnknown::LiveObjects(), 0);
+}
+
+// An editor object whose hooks do nothing.
+class QuietGUI final : public AAX_CEffectGUI
+{
+public:
+  void CreateViewContents() override { ++contentsMade; }
+  void CreateViewContainer() override {}
+  void DeleteViewContainer() override {}
+  int contentsMade = 0;
+};
+
+// Without memory for its controller proxy the editor has no controller: it
+// takes nothing from the host and makes no view contents.
+TEST(AaxWithoutMemory, EditorWithoutController)
+{
+  hostfakes::Host host;
+  auto* gui = new QuietGUI;
+  gui->AddRef();
+  {
+    NoMemory none;
+    EXPECT_EQ(gui->InitializeGui(&host), kAAXNoController);
+  }
+  EXPECT_EQ(gui->contentsMade, 0);
+  EXPECT_TRUE(host.log.Balanced());
+  EXPECT_EQ(gui->InitializeGui(&host), 0);
+  EXPECT_EQ(gui->contentsMade, 1);
+  EXPECT_EQ(gui->Release(), 0);
+  EXPECT_TRUE(host.log.Balanced());
+}
+
+// Children that cannot be made are null, and the parent goes on.
+TEST(AaxWithoutMemory, DescriptionChildrenAreNull)
+{
+  AAX_VCollection collection(nullptr);
+  AAX_VEffectDescriptor descriptor(nullptr);
+  AAX_VComponentDescriptor component(nullptr);
+  AAX_VPropertyMap source(nullptr);
+  {
+    NoMemory none;
+    EXPECT_EQ(collection.NewEffectDescriptor(), nullptr);
+    EXPECT_EQ(collection.NewPropertyMap(), nullptr);
+    EXPECT_EQ(descriptor.NewComponentDescriptor(), nullptr);
+    EXPECT_EQ(descriptor.NewPropertyMap(), nullptr);
+    EXPECT_EQ(component.NewPropertyMap(), nullptr);
+    EXPECT_EQ(component.ComponentDescriptorCall17(&source), nullptr);
+  }
+  EXPECT_NE(collection.NewEffectDescriptor(), nullptr);
 }
 }

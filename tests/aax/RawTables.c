@@ -115,3 +115,37 @@ int64_t RawEffectHostSlotsSum(void* face, int times)
   }
   return sum;
 }
+
+int32_t RawGuiInitialize(void* face, void* host)
+{
+  return ((int32_t(HOST_ACF*)(void*, void*))SlotOf(face, 3))(face, host);
+}
+
+int32_t RawGuiSetViewContainer(void* face, void* container)
+{
+  return ((int32_t(HOST_ACF*)(void*, void*))SlotOf(face, 6))(face, container);
+}
+
+int32_t RawGuiGetViewSize(void* face, float* vertical, float* horizontal)
+{
+  float point[2] = {*vertical, *horizontal};
+  const int32_t result = ((int32_t(HOST_ACF*)(void*, float*))SlotOf(face, 7))(face, point);
+  *vertical = point[0];
+  *horizontal = point[1];
+  return result;
+}
+
+int64_t RawGuiHostSlotsSum(void* face, int times)
+{
+  int64_t sum = 0;
+  for (int i = 0; i < times; ++i)
+  {
+    sum += ((int32_t(HOST_ACF*)(void*, int32_t, int32_t, int32_t))SlotOf(face, 5))(face, 1, 2, 3);
+    sum += ((int32_t(HOST_ACF*)(void*, int32_t))SlotOf(face, 8))(face, 1);
+    sum += ((int32_t(HOST_ACF*)(void*))SlotOf(face, 9))(face);
+    sum += ((int32_t(HOST_ACF*)(void*, const char*))SlotOf(face, 10))(face, "1");
+    sum += ((int32_t(HOST_ACF*)(void*, int32_t, int32_t))SlotOf(face, 11))(face, 1, 2);
+    sum += ((int32_t(HOST_ACF*)(void*, int32_t, int32_t, int32_t))SlotOf(face, 12))(face, 1, 2, 3);
+  }
+  return sum;
+}

@@ -34,6 +34,15 @@ int32_t RawEffectCompareChunk(void* face, const void* record, bool* equal);
 // would leave the stack skewed.
 int64_t RawEffectHostSlotsSum(void* face, int times);
 
+// The editor face, called as the host calls it.
+int32_t RawGuiInitialize(void* face, void* host);
+int32_t RawGuiSetViewContainer(void* face, void* container);
+// The view size through slot 7: vertical, then horizontal.
+int32_t RawGuiGetViewSize(void* face, float* vertical, float* horizontal);
+// Every slot whose meaning lies with the host, and ParameterUpdated, many
+// times over: the sum of their results.
+int64_t RawGuiHostSlotsSum(void* face, int times);
+
 #ifdef __cplusplus
 }
 #endif

@@ -27,9 +27,14 @@ IPlugAAX::IPlugAAX(InstanceInfo, int nParams, const char* channelIOStr, int nPre
   CreateLatencyDelayLine();
   ChangeBlockSize(kInitialBlockSize);
   SetHost(kHostName, vendorVersion);
+  mLiveEntry.Join(this);
 }
 
-IPlugAAX::~IPlugAAX() { mIdentifiers.DeleteAll(); }
+IPlugAAX::~IPlugAAX()
+{
+  mLiveEntry.Leave();
+  mIdentifiers.DeleteAll();
+}
 
 const char* IPlugAAX::ParameterIdentifier(int paramIdx) const
 {

@@ -2,6 +2,7 @@
 
 #include "AAX_CIPlugParameters.h"
 #include "IPlugBase.h"
+#include "LiveInstances.h"
 
 // The AAX wrapper: one IPlugBase instance that is at the same time the
 // effect-parameters object the host talks to. The host sees the master
@@ -9,6 +10,8 @@
 // that has a kind, identified by the decimal text of its index + 1; its
 // state is one chunk of the plug-in's unique id holding the parameter state.
 // The host holds the object by reference; its last Release deletes it.
+// From construction to destruction it is one of the module's live instances
+// (LiveInstances.h), which the editor object looks for.
 class IPlugAAX : public IPlugBase, public AAX_CIPlugParameters
 {
 public:
@@ -71,4 +74,5 @@ private:
   void ReceiveMidi(AAX_IMidiNode* node);
 
   PointerList<StringBuffer> mIdentifiers;
+  LiveInstanceEntry mLiveEntry;
 };

@@ -2,6 +2,8 @@
 // is thrown into the host, nothing is left behind, and what could be made
 // works.
 
+#include "AAXDescription.h"
+#include "AAX_CEffectGUI_IPLUG.h"
 #include "AaxInstance.h"
 #include "support/TestHeap.h"
 
@@ -68,6 +70,32 @@ TEST(AaxWrapperWithoutMemory, InitialisationAtEveryAllocation)
     EXPECT_EQ(plug->Release(), 0);
   }
   EXPECT_GT(succeeding, 20);
+  EXPECT_EQ(CACFUnknown::LiveObjects(), 0);
+}
+
+// The create callbacks answer null when their object cannot be made, at
+// whichever allocation that happens; nothing is left alive.
+TEST(AaxWrapperWithoutMemory, CreateCallbacksAnswerNull)
+{
+  TestHeap::newFailsAfter = 0;
+  IACFUnknown* editor = CreateEffectGUIInstance();
+  TestHeap::newFailsAfter = -1;
+  EXPECT_EQ(editor, nullptr);
+  IACFUnknown* instance = nullptr;
+  long long succeeding = 0;
+  for (; !instance; ++succeeding)
+  {
+    TestHeap::newFailsAfter = succeeding;
+    instance = CreateEffectParametersInstance();
+    TestHeap::newFailsAfter = -1;
+    if (!instance)
+    {
+      EXPECT_EQ(CACFUnknown::LiveObjects(), 0) << succeeding;
+    }
+  }
+  EXPECT_GT(succeeding, 20);
+  instance->AddRef();
+  EXPECT_EQ(instance->Release(), 0);
   EXPECT_EQ(CACFUnknown::LiveObjects(), 0);
 }
 }
