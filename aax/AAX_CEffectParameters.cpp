@@ -202,46 +202,22 @@ int32_t AAX_CEffectParameters::GetParameterShortenedName(const char* identifier,
 
 int32_t AAX_CEffectParameters::GetParameterDefault(const char* identifier, double* normalized) const
 {
-  if (!normalized)
-    return kAAXRefused;
-  const AAX_IParameter* parameter = mParameters.FindParameter(identifier);
-  if (!parameter)
-    return kAAXNoParameter;
-  *normalized = parameter->NormalizedDefault();
-  return kAAXSuccess;
+  return ReadParameter(identifier, normalized, [](const AAX_IParameter& p) { return p.NormalizedDefault(); });
 }
 
 int32_t AAX_CEffectParameters::SetParameterDefault(const char* identifier, double normalized)
 {
-  AAX_IParameter* parameter = mParameters.FindParameter(identifier);
-  if (!parameter)
-    return kAAXNoParameter;
-  if (!std::isfinite(normalized))
-    return kAAXNoText;
-  parameter->SetNormalizedDefault(normalized);
-  return kAAXSuccess;
+  return ActOnParameter(identifier, normalized, [&](AAX_IParameter& p) { p.SetNormalizedDefault(normalized); });
 }
 
 int32_t AAX_CEffectParameters::GetParameterKind(const char* identifier, int32_t* kind) const
 {
-  if (!kind)
-    return kAAXRefused;
-  const AAX_IParameter* parameter = mParameters.FindParameter(identifier);
-  if (!parameter)
-    return kAAXNoParameter;
-  *kind = parameter->Kind();
-  return kAAXSuccess;
+  return ReadParameter(identifier, kind, [](const AAX_IParameter& p) { return p.Kind(); });
 }
 
 int32_t AAX_CEffectParameters::GetParameterAuxValue(const char* identifier, int32_t* value) const
 {
-  if (!value)
-    return kAAXRefused;
-  const AAX_IParameter* parameter = mParameters.FindParameter(identifier);
-  if (!parameter)
-    return kAAXNoParameter;
-  *value = parameter->AuxValue();
-  return kAAXSuccess;
+  return ReadParameter(identifier, value, [](const AAX_IParameter& p) { return p.AuxValue(); });
 }
 
 int32_t AAX_CEffectParameters::FindParameterObject(const char* identifier, AAX_IParameter** parameter)
@@ -330,24 +306,12 @@ int32_t AAX_CEffectParameters::FormatCurrentParameterValue(const char* identifie
 
 int32_t AAX_CEffectParameters::GetParameterNormalized(const char* identifier, double* normalized) const
 {
-  if (!normalized)
-    return kAAXRefused;
-  const AAX_IParameter* parameter = mParameters.FindParameter(identifier);
-  if (!parameter)
-    return kAAXNoParameter;
-  *normalized = parameter->NormalizedValue();
-  return kAAXSuccess;
+  return ReadParameter(identifier, normalized, [](const AAX_IParameter& p) { return p.NormalizedValue(); });
 }
 
 int32_t AAX_CEffectParameters::RequestParameterNormalized(const char* identifier, double normalized)
 {
-  AAX_IParameter* parameter = mParameters.FindParameter(identifier);
-  if (!parameter)
-    return kAAXNoParameter;
-  if (!std::isfinite(normalized))
-    return kAAXNoText;
-  parameter->SetNormalizedValue(normalized);
-  return kAAXSuccess;
+  return ActOnParameter(identifier, normalized, [&](AAX_IParameter& p) { p.SetNormalizedValue(normalized); });
 }
 
 namespace
@@ -370,30 +334,20 @@ int32_t AAX_CEffectParameters::RequestParameterDelta(const char* identifier, dou
 
 int32_t AAX_CEffectParameters::TouchParameter(const char* identifier)
 {
-  AAX_IParameter* parameter = mParameters.FindParameter(identifier);
-  if (!parameter)
-    return kAAXNoParameter;
-  parameter->Touch();
-  return kAAXSuccess;
+  return ActOnParameter(identifier, 0.0, [](AAX_IParameter& p) { p.Touch(); });
 }
 
 int32_t AAX_CEffectParameters::ReleaseParameter(const char* identifier)
 {
-  AAX_IParameter* parameter = mParameters.FindParameter(identifier);
-  if (!parameter)
-    return kAAXNoParameter;
-  parameter->ReleaseTouch();
-  return kAAXSuccess;
+  return ActOnParameter(identifier, 0.0, [](AAX_IParameter& p) { p.ReleaseTouch(); });
 }
 
 int32_t AAX_CEffectParameters::UpdateParameterFromHost(const char* identifier, double normalized, AAX_Value)
 {
-  AAX_IParameter* parameter = mParameters.FindParameter(identifier);
-  if (!parameter)
-    return kAAXNoParameter;
-  if (!std::isfinite(normalized))
-    return kAAXNoText;
-  parameter->ApplyNormalizedValue(normalized);
+  const int32_t applied =
+      ActOnParameter(identifier, normalized, [&](AAX_IParameter& p) { p.ApplyNormalizedValue(normalized); });
+  if (applied != kAAXSuccess)
+    return applied;
   const int32_t marked = mPackets.MarkDirty(identifier);
   CountChange();
   return marked;

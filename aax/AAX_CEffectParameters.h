@@ -7,6 +7,7 @@
 #include "ParameterManager.h"
 
 #include <atomic>
+#include <cmath>
 #include <memory>
 #include <set>
 #include <string>
@@ -139,6 +140,32 @@ protected:
 private:
   void ReleaseEffect();
   void BuildChunkData();
+  // The parameter's answer through an out-pointer: refused for a null out,
+  // no parameter for an unknown identifier.
+  template <class Value, class Read>
+  int32_t ReadParameter(const char* identifier, Value* out, Read read) const
+  {
+    if (!out)
+      return kAAXRefused;
+    const AAX_IParameter* parameter = mParameters.FindParameter(identifier);
+    if (!parameter)
+      return kAAXNoParameter;
+    *out = read(*parameter);
+    return kAAXSuccess;
+  }
+  // Acts on the parameter; no parameter for an unknown identifier, and a
+  // normalised value that is not finite is refused.
+  template <class Act>
+  int32_t ActOnParameter(const char* identifier, double normalized, Act act)
+  {
+    AAX_IParameter* parameter = mParameters.FindParameter(identifier);
+    if (!parameter)
+      return kAAXNoParameter;
+    if (!std::isfinite(normalized))
+      return kAAXNoText;
+    act(*parameter);
+    return kAAXSuccess;
+  }
 
   // Written by host threads, read by the host's poll.
   std::atomic<int32_t> mChanges{0};
