@@ -9,23 +9,6 @@
 
 #include "aaxobjects.h"
 
-static const char kParentClass[] = "AaxHostParent";
-
-static HWND CreateParentWindow(void)
-{
-  WNDCLASSA windowClass;
-  HINSTANCE instance = GetModuleHandleA(NULL);
-  if (!GetClassInfoA(instance, kParentClass, &windowClass))
-  {
-    memset(&windowClass, 0, sizeof windowClass);
-    windowClass.lpfnWndProc = DefWindowProcA;
-    windowClass.hInstance = instance;
-    windowClass.lpszClassName = kParentClass;
-    RegisterClassA(&windowClass);
-  }
-  return CreateWindowExA(0, kParentClass, "aaxhost", WS_POPUP | WS_VISIBLE, 0, 0, 500, 230, NULL, NULL, instance, NULL);
-}
-
 /* Slots whose meaning lies with the host: argument lists and answers. */
 static void CheckGuiSlots(EffectGui* gui)
 {
@@ -171,7 +154,7 @@ static void CheckWithStranger(EffectGui* gui, HWND parent)
 
 void CheckEditor(const Exports* exports, const Callbacks* callbacks, Instance* instance)
 {
-  HWND parent = CreateParentWindow();
+  HWND parent = CreateHostWindow("aaxhost");
   void* made;
   EffectGui* gui;
   void* refused = (void*)1;

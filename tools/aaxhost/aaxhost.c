@@ -20,19 +20,6 @@
 #include "aaxobjects.h"
 #include "wav.h"
 
-static int gPassed, gFailed;
-
-void Check(int condition, const char* what, int line)
-{
-  if (condition)
-    ++gPassed;
-  else
-  {
-    ++gFailed;
-    printf("FAILED (line %d): %s\n", line, what);
-  }
-}
-
 /* ---- exports ---------------------------------------------------------------------- */
 
 /* The names carry the size of the arguments the callee removes. */
@@ -202,8 +189,7 @@ static int Stress(const char* path)
     StressRun(&callbacks);
     CHECK(Unload(&exports));
   }
-  printf("%d passed, %d failed\n", gPassed, gFailed);
-  return gFailed ? 1 : 0;
+  return ReportChecks();
 }
 
 /* Processes a whole file through the module, in blocks, as a host would. */
@@ -287,6 +273,5 @@ int main(int argc, char** argv)
   }
   RunOnce(argv[1], 1);
   RunOnce(argv[1], 2); /* load again after unloading */
-  printf("%d passed, %d failed\n", gPassed, gFailed);
-  return gFailed ? 1 : 0;
+  return ReportChecks();
 }

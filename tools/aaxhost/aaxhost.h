@@ -10,6 +10,8 @@
 #include <stddef.h>
 #include <stdint.h>
 
+#include "hostkit.h"
+
 #if !defined(_WIN32) || defined(_WIN64)
 #error "the AAX module is a 32-bit Windows module: build this host for i686"
 #endif
@@ -24,8 +26,6 @@
 /* Create and process callbacks. */
 #define CDECL_CALL __cdecl
 
-void Check(int condition, const char* what, int line);
-#define CHECK(condition) Check((condition) != 0, #condition, __LINE__)
 
 enum
 {

@@ -47,14 +47,6 @@ static DWORD WINAPI AudioThreadMain(void* context)
   return 0;
 }
 
-/* Where 32-bit Wine cannot start a second thread, the blocks interleave
- * with the test's calls on one thread. */
-static int ThreadsAvailable(void)
-{
-  const char* value = getenv("ZL_NO_THREADS");
-  return !(value && value[0] == '1');
-}
-
 void StressRun(const Callbacks* callbacks)
 {
   static const char* const ids[] = {"1", "2", "11", "12", "13", "14", "15", "16", "17", "18"};

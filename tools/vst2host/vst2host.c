@@ -18,19 +18,6 @@
 #include "vst2host.h"
 #include "wav.h"
 
-static int gPassed, gFailed;
-
-void Check(int condition, const char* what, int line)
-{
-  if (condition)
-    ++gPassed;
-  else
-  {
-    ++gFailed;
-    printf("FAILED (line %d): %s\n", line, what);
-  }
-}
-
 /* ---- the host callback: scripted answers and a log ---------------------- */
 
 typedef struct
@@ -994,6 +981,5 @@ int main(int argc, char** argv)
   }
   RunOnce(argv[1], 1);
   RunOnce(argv[1], 2); /* load again after unloading */
-  printf("%d passed, %d failed\n", gPassed, gFailed);
-  return gFailed ? 1 : 0;
+  return ReportChecks();
 }

@@ -9,8 +9,8 @@
 #include <stddef.h>
 #include <stdint.h>
 
-void Check(int condition, const char* what, int line);
-#define CHECK(condition) Check((condition) != 0, #condition, __LINE__)
+#include "hostkit.h"
+
 
 struct PlugEffect;
 typedef intptr_t(__cdecl* HostCallbackFn)(struct PlugEffect* effect, int32_t opcode, int32_t index, intptr_t value,

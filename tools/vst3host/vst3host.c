@@ -20,19 +20,6 @@
 #include "vst3host.h"
 #include "wav.h"
 
-static int gPassed, gFailed;
-
-void Check(int condition, const char* what, int line)
-{
-  if (condition)
-    ++gPassed;
-  else
-  {
-    ++gFailed;
-    printf("FAILED (line %d): %s\n", line, what);
-  }
-}
-
 /* ---- the host's own objects ---------------------------------------------- */
 
 /* The host's objects live as long as the host: their reference counts are
@@ -579,14 +566,6 @@ static DWORD WINAPI AudioThreadMain(void* context)
   return 0;
 }
 
-/* Threads cannot be started where the 32-bit tests run through qemu-user:
- * there the audio blocks interleave with the control calls on one thread. */
-static int ThreadsAvailable(void)
-{
-  const char* value = getenv("ZL_NO_THREADS");
-  return !(value && value[0] == '1');
-}
-
 static void CheckStress(AudioProcessorObject* processor, ComponentObject* component,
                         EditControllerObject* controller)
 {
@@ -860,6 +839,5 @@ int main(int argc, char** argv)
   }
   RunOnce(argv[1], 1);
   RunOnce(argv[1], 2);  /* load again after unloading */
-  printf("%d passed, %d failed\n", gPassed, gFailed);
-  return gFailed ? 1 : 0;
+  return ReportChecks();
 }

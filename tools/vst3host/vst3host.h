@@ -6,6 +6,8 @@
 
 #include <stdint.h>
 
+#include "hostkit.h"
+
 #ifdef _WIN64
 #define STDCALL
 #else
@@ -16,8 +18,6 @@
 #define kResultFalse 1
 #define kNoInterface ((int32_t)0x80004002)
 
-void Check(int condition, const char* what, int line);
-#define CHECK(condition) Check((condition) != 0, #condition, __LINE__)
 
 /* FUnknown {00000000-0000-0000-C000-000000000046} */
 static const char kFUnknownIID[16] = {(char)0x00, (char)0x00, (char)0x00, (char)0x00, (char)0x00, (char)0x00, (char)0x00, (char)0x00, (char)0xC0, (char)0x00, (char)0x00, (char)0x00, (char)0x00, (char)0x00, (char)0x00, (char)0x46};

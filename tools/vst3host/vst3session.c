@@ -9,25 +9,7 @@
 
 #include "vst3host.h"
 
-static const char kParentClass[] = "Vst3HostParent";
 static const char kEditorClass[] = "IPlugWndClass";
-
-/* A top-level window without a frame, of the editor's size. */
-static HWND CreateParentWindow(void)
-{
-  WNDCLASSA windowClass;
-  HINSTANCE instance = GetModuleHandleA(NULL);
-  if (!GetClassInfoA(instance, kParentClass, &windowClass))
-  {
-    memset(&windowClass, 0, sizeof windowClass);
-    windowClass.lpfnWndProc = DefWindowProcA;
-    windowClass.hInstance = instance;
-    windowClass.lpszClassName = kParentClass;
-    RegisterClassA(&windowClass);
-  }
-  return CreateWindowExA(0, kParentClass, "vst3host", WS_POPUP | WS_VISIBLE, 0, 0, 500, 230, NULL, NULL, instance,
-                         NULL);
-}
 
 int OpenEditorSession(EditorSession* s, PluginFactory3Object* factory, void* frame, double sampleRate)
 {
@@ -49,7 +31,7 @@ int OpenEditorSession(EditorSession* s, PluginFactory3Object* factory, void* fra
     return 0;
 
   s->view = (PlugViewObject*)s->controller->vtbl->createView(s->controller, "editor");
-  s->parent = CreateParentWindow();
+  s->parent = CreateHostWindow("vst3host");
   if (!s->view || !s->parent)
     return 0;
   if (frame)
