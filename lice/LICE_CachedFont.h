@@ -65,6 +65,12 @@ private:
   // The entry of a code, rendered first when needed; null unless it has a
   // mask to draw.
   const GlyphEntry* CachedGlyph(std::uint16_t code);
+  // Walks the text's glyphs with the pen at (x, y): a line break moves it a
+  // line further on and back to the origin's column (or row, vertically);
+  // each glyph that has a mask goes to onGlyph(code, entry), which moves it.
+  template <class OnGlyph>
+  void WalkGlyphs(const char* text, int length, int format, long long originX, long long originY, long long& x,
+                  long long& y, OnGlyph onGlyph);
   // Renders the code into its entry: mask, advance and size, or nothing to
   // draw.
   void Rasterise(GlyphEntry& entry, std::uint16_t code);

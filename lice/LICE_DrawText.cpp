@@ -116,11 +116,12 @@ const GlyphEntry* LICE_CachedFont::CachedGlyph(std::uint16_t code)
   return GlyphMask(entry) ? entry : nullptr;
 }
 
-int LICE_CachedFont::MeasureGlyphs(const char* text, int length, LiceRect& bounds, int format)
+template <class OnGlyph>
+void LICE_CachedFont::WalkGlyphs(const char* text, int length, int format, long long originX, long long originY,
+                                 long long& x, long long& y, OnGlyph onGlyph)
 {
   const bool vertical = mFlags & FontVertical;
   const long long lineAdvance = static_cast<long long>(mLineHeight) + mLineSpacing;
-  long long x = 0, y = 0, right = 0, bottom = 0;
   TextReader reader(text, length);
   std::uint16_t code;
   while (reader.Next(&code))
@@ -131,27 +132,34 @@ int LICE_CachedFont::MeasureGlyphs(const char* text, int length, LiceRect& bound
     if (kind == Character::LineBreak)
     {
       if (vertical)
-        x += lineAdvance, y = 0;
+        x += lineAdvance, y = originY;
       else
-        y += lineAdvance, x = 0;
+        y += lineAdvance, x = originX;
       continue;
     }
-    const GlyphEntry* entry = CachedGlyph(code);
-    if (!entry)
-      continue;
+    if (const GlyphEntry* entry = CachedGlyph(code))
+      onGlyph(code, *entry);
+  }
+}
+
+int LICE_CachedFont::MeasureGlyphs(const char* text, int length, LiceRect& bounds, int format)
+{
+  const bool vertical = mFlags & FontVertical;
+  long long x = 0, y = 0, right = 0, bottom = 0;
+  WalkGlyphs(text, length, format, 0, 0, x, y, [&](std::uint16_t, const GlyphEntry& entry) {
     if (vertical)
     {
-      bottom = std::max({bottom, y + entry->advance, y + entry->height});
-      right = std::max(right, x + entry->width);
-      y += entry->advance;
+      bottom = std::max({bottom, y + entry.advance, y + entry.height});
+      right = std::max(right, x + entry.width);
+      y += entry.advance;
     }
     else
     {
-      right = std::max({right, x + entry->advance, x + entry->width});
-      bottom = std::max(bottom, y + entry->height);
-      x += entry->advance;
+      right = std::max({right, x + entry.advance, x + entry.width});
+      bottom = std::max(bottom, y + entry.height);
+      x += entry.advance;
     }
-  }
+  });
   bounds.right = ToInt(bounds.left + right);
   bounds.bottom = ToInt(bounds.top + bottom);
   return ToInt(vertical ? right : bottom);
@@ -195,27 +203,9 @@ int LICE_CachedFont::DrawGlyphs(LICE_IBitmap* target, const char* text, int leng
   if (clip.right <= clip.left || clip.bottom <= clip.top)
     return 0;
 
-  const long long lineAdvance = static_cast<long long>(mLineHeight) + mLineSpacing;
   long long x = startX, y = startY, rightExtent = startX, bottomExtent = startY;
-  TextReader reader(text, length);
-  std::uint16_t code;
-  while (reader.Next(&code))
-  {
-    const Character kind = Classify(code, format);
-    if (kind == Character::Skip)
-      continue;
-    if (kind == Character::LineBreak)
-    {
-      if (vertical)
-        x += lineAdvance, y = startY;
-      else
-        y += lineAdvance, x = startX;
-      continue;
-    }
-    const GlyphEntry* entry = CachedGlyph(code);
-    if (!entry)
-      continue;
-    const int advance = entry->advance, width = entry->width, height = entry->height;
+  WalkGlyphs(text, length, format, startX, startY, x, y, [&](std::uint16_t code, const GlyphEntry& entry) {
+    const int advance = entry.advance, width = entry.width, height = entry.height;
     if (bottomUp)
       y -= height;
     const bool drawn = DrawGlyph(target, code, ToInt(x), ToInt(y), &clip);
@@ -231,7 +221,7 @@ int LICE_CachedFont::DrawGlyphs(LICE_IBitmap* target, const char* text, int leng
       if (drawn)
         bottomExtent = std::max(bottomExtent, y + height);
     }
-  }
+  });
   return ToInt(vertical ? rightExtent - startX : bottomExtent - startY);
 }
 
