@@ -16,16 +16,6 @@ enum
   kLongBlock = 2048
 };
 
-void MakeSignal(float* samples, int count, unsigned seed)
-{
-  int i;
-  for (i = 0; i < count; ++i)
-  {
-    seed = seed * 1664525u + 1013904223u;
-    samples[i] = (float)(0.3 * ((i % 100) / 50.0 - 1.0) + 0.4 * ((double)(seed >> 8) / 8388608.0 - 1.0));
-  }
-}
-
 static void Fill(float* samples, int count, float value)
 {
   int i;
@@ -98,7 +88,7 @@ static void CheckStereoAndMono(const Callbacks* callbacks)
   BeginCapture();
   for (b = 0; b < kBlocks; ++b)
   {
-    MakeSignal(in, kFrames, (unsigned)b);
+    MakeTestSignal(in, kFrames, (unsigned)b);
     callbacks->process(list, list + 4);
     same &= memcmp(mono, stereo[0], sizeof mono) == 0 && memcmp(stereo[0], stereo[1], sizeof mono) == 0;
     finite &= Finite(stereo[0], 2 * kFrames) && Finite(mono, kFrames);
@@ -136,13 +126,13 @@ static void CheckBypass(const Callbacks* callbacks, Instance* instance)
   static char output[65536];
   BeginCapture();
   CHECK(face->vtbl->updateParameterFromHost(face, "MasterBypassID", 1.0, 0) == kOk);
-  MakeSignal(in[0], 2 * kFrames, 99);
+  MakeTestSignal(in[0], 2 * kFrames, 99);
   ProcessBlock(callbacks, instance, ins, outs, kFrames);
   CHECK(memcmp(in, out, sizeof in) == 0);
   CHECK(face->vtbl->updateParameterFromHost(face, "MasterBypassID", 0.0, 0) == kOk);
   for (b = 0; b < kBlocks; ++b)
   {
-    MakeSignal(in[0], 2 * kFrames, (unsigned)b);
+    MakeTestSignal(in[0], 2 * kFrames, (unsigned)b);
     ProcessBlock(callbacks, instance, ins, outs, kFrames);
     changed += Changed(in[0], out[0], 2 * kFrames);
   }
@@ -167,7 +157,7 @@ static void CheckLongBlock(const Callbacks* callbacks)
     CloseInstance(&instance);
     return;
   }
-  MakeSignal(in[0], 2 * kLongBlock, 5);
+  MakeTestSignal(in[0], 2 * kLongBlock, 5);
   Fill(out[0], 2 * kLongBlock, NAN);
   BeginCapture();
   ProcessBlock(callbacks, &instance, ins, outs, kLongBlock);
@@ -191,7 +181,7 @@ static void CheckEmptyBlocks(const Callbacks* callbacks, Instance* instance)
   AlgorithmContext* list[1] = {&context};
   int32_t frames = kFrames;
   static char output[65536];
-  MakeSignal(in[0], 2 * kFrames, 3);
+  MakeTestSignal(in[0], 2 * kFrames, 3);
   Fill(out[0], 2 * kFrames, 7.0f);
   BeginCapture();
   ProcessBlock(callbacks, instance, ins, outs, 0);

@@ -173,7 +173,6 @@ void CheckInstance(const Exports* exports, const Callbacks* callbacks, Instance*
 int32_t ReferencesOf(void* face);
 
 /* aaxaudio.c */
-void MakeSignal(float* samples, int count, unsigned seed);
 void CheckAudio(const Callbacks* callbacks, Instance* instance);
 
 /* aaxeditor.c */

@@ -408,17 +408,6 @@ enum
   kBlocks = 12
 };
 
-/* A test signal whose samples are floats exactly: voice and bursts of hiss. */
-static void MakeSignal(float* samples, int count, unsigned seed)
-{
-  int i;
-  for (i = 0; i < count; ++i)
-  {
-    seed = seed * 1664525u + 1013904223u;
-    samples[i] = (float)(0.3 * ((i % 100) / 50.0 - 1.0) + 0.4 * ((double)(seed >> 8) / 8388608.0 - 1.0));
-  }
-}
-
 /* The three audio callbacks, and processReplacing in place, on four
  * instances: the same bits. */
 static void CheckProcessing(EntryFn entry)
@@ -437,7 +426,7 @@ static void CheckProcessing(EntryFn entry)
     float* outs[2];
     double* ins64[2] = {in64[0], in64[1]};
     double* outs64[2] = {out64[0], out64[1]};
-    MakeSignal(in[0], 2 * kFrames, (unsigned)b);
+    MakeTestSignal(in[0], 2 * kFrames, (unsigned)b);
     for (c = 0; c < 2; ++c)
       for (f = 0; f < kFrames; ++f)
       {
@@ -739,7 +728,7 @@ static DWORD WINAPI RunAudio(void* argument)
   audio->finite = 1;
   while (!InterlockedCompareExchange(&audio->stop, 0, 0) || audio->blocks < 200)
   {
-    MakeSignal(in[0], 2 * kFrames, (unsigned)audio->blocks);
+    MakeTestSignal(in[0], 2 * kFrames, (unsigned)audio->blocks);
     audio->effect->processReplacing(audio->effect, ins, outs, kFrames);
     for (c = 0; c < 2; ++c)
       for (f = 0; f < kFrames; ++f)

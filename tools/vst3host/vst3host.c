@@ -450,10 +450,7 @@ static void MakeSignal(double* samples, unsigned seed)
 {
   int i;
   for (i = 0; i < 2 * kFrames; ++i)
-  {
-    seed = seed * 1664525u + 1013904223u;
-    samples[i] = (double)(float)(0.3 * ((i % 100) / 50.0 - 1.0) + 0.4 * ((double)(seed >> 8) / 8388608.0 - 1.0));
-  }
+    samples[i] = TestSignalSample(&seed, i);
 }
 
 static int SameSamples(const double* a, const double* b) { return memcmp(a, b, 2 * kFrames * sizeof(double)) == 0; }
@@ -537,33 +534,15 @@ static void CheckStateRoundTrip(PluginFactory3Object* factory, EditControllerObj
 
 /* ---- stress: an audio thread against state and parameter calls ------------ */
 
-typedef struct
-{
-  AudioProcessorObject* processor;
-  volatile LONG stop;
-  volatile LONG blocks;
-  volatile LONG nonFinite;
-} AudioThread;
-
-static void AudioBlock(AudioThread* audio, unsigned seed)
+static void AudioBlock(StressAudio* audio, unsigned seed)
 {
   static double in[2 * kFrames], out[2 * kFrames];
   int i;
   MakeSignal(in, seed);
-  ProcessBlock(audio->processor, 0, in, out, NULL);
+  ProcessBlock((AudioProcessorObject*)audio->context, 0, in, out, NULL);
   for (i = 0; i < 2 * kFrames; ++i)
     if (!(out[i] == out[i]) || out[i] > 1e30 || out[i] < -1e30)
       InterlockedIncrement(&audio->nonFinite);
-  InterlockedIncrement(&audio->blocks);
-}
-
-static DWORD WINAPI AudioThreadMain(void* context)
-{
-  AudioThread* audio = (AudioThread*)context;
-  unsigned seed = 1;
-  while (!audio->stop)
-    AudioBlock(audio, seed++);
-  return 0;
 }
 
 static void CheckStress(AudioProcessorObject* processor, ComponentObject* component,
@@ -575,10 +554,9 @@ static void CheckStress(AudioProcessorObject* processor, ComponentObject* compon
     kRounds = 300
   };
   static MemoryStream states[kStates];
-  AudioThread audio;
-  HANDLE thread = NULL;
+  StressAudio audio;
   ProcessSetup setup;
-  int k, mismatches = 0, threaded = ThreadsAvailable();
+  int k, mismatches = 0;
 
   /* Four distinct states, made through the controller. */
   for (k = 0; k < kStates; ++k)
@@ -596,40 +574,27 @@ static void CheckStress(AudioProcessorObject* processor, ComponentObject* compon
   CHECK(processor->vtbl->setupProcessing(processor, &setup) == kResultOk);
   component->vtbl->setActive(component, 1);
 
-  memset(&audio, 0, sizeof audio);
-  audio.processor = processor;
-  if (threaded)
-    thread = CreateThread(NULL, 0, AudioThreadMain, &audio, 0, NULL);
-  CHECK(!threaded || thread != NULL);
-  /* At least kRounds rounds, and on until the audio thread has run a good
-   * number of blocks against them (bounded, so a stuck thread fails). */
-  for (k = 0; k < kRounds || (threaded && audio.blocks < 200 && k < 2000000); ++k)
+  StartStressAudio(&audio, AudioBlock, processor);
+  for (k = 0; StressRoundDue(&audio, k, kRounds); ++k)
   {
     MemoryStream* written = &states[k % kStates];
     MemoryStream readBack;
     written->position = 0;
     if (controller->vtbl->setState(controller, written) != kResultOk)
       ++mismatches;
-    if (!threaded)
-      AudioBlock(&audio, (unsigned)k);
+    StressInterleave(&audio, (unsigned)k);
     InitStream(&readBack, 4096);
     if (component->vtbl->getState(component, &readBack) != kResultOk || readBack.size != written->size ||
         memcmp(readBack.bytes, written->bytes, (size_t)written->size) != 0)
       ++mismatches;
     controller->vtbl->getParamNormalized(controller, (uint32_t)(k % 18));
   }
-  audio.stop = 1;
-  if (thread)
-  {
-    CHECK(WaitForSingleObject(thread, 60000) == WAIT_OBJECT_0);  /* no deadlock */
-    CloseHandle(thread);
-  }
+  StopStressAudio(&audio);
   CHECK(mismatches == 0);
-  CHECK(audio.blocks > 0);
-  CHECK(audio.nonFinite == 0);
+  CheckStressAudio(&audio);
   component->vtbl->setActive(component, 0);
   printf("stress: %d state rounds against %ld audio blocks (%s)\n", k, (long)audio.blocks,
-         threaded ? "two threads" : "one thread");
+         StressMode(&audio));
 }
 
 static int RunOnce(const char* path, int round)
