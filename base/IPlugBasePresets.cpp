@@ -10,8 +10,6 @@
 
 namespace
 {
-constexpr int kLengthBytes = 4;
-
 // A name ends at its first zero byte or after length bytes, and holds at
 // most 255 characters. Bytes past those are never read: a host's text need
 // not be terminated within reach.
@@ -41,14 +39,10 @@ void StoreState(IPlugBase& plug, StateChunk* destination)
 // before its flag byte (the name has been read).
 int ReadNameAndFlag(const StateChunk* chunk, int position, IPlugPreset* preset)
 {
-  unsigned char word[kLengthBytes];
-  const int namePosition = chunk->GetBytes(word, kLengthBytes, position);
+  std::int32_t length = 0;
+  const int namePosition = chunk->GetInt32(&length, position);
   if (namePosition < 0)
     return -1;
-  std::uint32_t bits = 0;
-  for (int i = 0; i < kLengthBytes; ++i)
-    bits |= static_cast<std::uint32_t>(word[i]) << (8 * i);
-  const std::int32_t length = static_cast<std::int32_t>(bits);
   // Written so that the end of the name cannot overflow.
   if (length < 0 || length > chunk->Size() - namePosition)
     return -1;
@@ -81,8 +75,12 @@ bool IPlugBase::SerializePresets(StateChunk* chunk)
   {
     const IPlugPreset* preset = GetPreset(i);
     const unsigned char flag = preset->initialised ? 1 : 0;
-    const int nameEnd = chunk->Size() + kLengthBytes + static_cast<int>(std::strlen(preset->name));
-    if (chunk->PutString(preset->name) != nameEnd || chunk->PutBytes(&flag, 1) != nameEnd + 1)
+    const int before = chunk->Size();
+    // A name is written whole or not at all, and always grows the chunk.
+    if (chunk->PutString(preset->name) == before)
+      return false;
+    const int nameEnd = chunk->Size();
+    if (chunk->PutBytes(&flag, 1) != nameEnd + 1)
       return false;
     const int stateSize = preset->initialised ? preset->state.Size() : 0;
     if (stateSize > 0 && chunk->PutBytes(preset->state.Get(), stateSize) != nameEnd + 1 + stateSize)

@@ -2,6 +2,8 @@
 
 #include "HeapBuffer.h"
 
+#include <cstdint>
+
 // A growable byte buffer carrying serialised state. Writers append; readers
 // walk it with a position, which becomes -1 when too few bytes remain.
 class StateChunk
@@ -18,6 +20,12 @@ public:
   // nothing and returns -1 when the bytes are not all there (or position or
   // count is negative).
   int GetBytes(void* destination, int count, int position) const;
+
+  // Appends a little-endian int32, all or nothing; returns the new size.
+  int PutInt32(std::int32_t value);
+  // Reads a little-endian int32 at position; returns position + 4, or -1
+  // (value untouched) when the four bytes are not all there.
+  int GetInt32(std::int32_t* value, int position) const;
 
   // Appends the text's length as a little-endian int32, then its bytes
   // without the terminator, all or nothing; returns the new size.

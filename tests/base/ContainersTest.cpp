@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -296,6 +297,26 @@ TEST(StateChunk, PutStringWritesALittleEndianLengthAndNoTerminator)
   EXPECT_EQ(longer.PutString(long300.c_str()), 304);
   EXPECT_EQ(longer.Get()[0], 0x2C);
   EXPECT_EQ(longer.Get()[1], 0x01);
+}
+
+TEST(StateChunk, Int32WordsAreLittleEndianAndReadOnlyWhole)
+{
+  StateChunk chunk;
+  EXPECT_EQ(chunk.PutInt32(0x70666674), 4);
+  EXPECT_EQ(chunk.PutInt32(-2), 8);
+  const unsigned char expected[] = {0x74, 0x66, 0x66, 0x70, 0xFE, 0xFF, 0xFF, 0xFF};
+  ASSERT_EQ(chunk.Size(), static_cast<int>(sizeof expected));
+  EXPECT_EQ(std::memcmp(chunk.Get(), expected, sizeof expected), 0);
+
+  std::int32_t value = 7;
+  EXPECT_EQ(chunk.GetInt32(&value, 0), 4);
+  EXPECT_EQ(value, 0x70666674);
+  EXPECT_EQ(chunk.GetInt32(&value, 4), 8);
+  EXPECT_EQ(value, -2);
+  value = 7;
+  EXPECT_EQ(chunk.GetInt32(&value, 5), -1) << "three bytes left";
+  EXPECT_EQ(chunk.GetInt32(&value, -1), -1);
+  EXPECT_EQ(value, 7);
 }
 
 TEST(StateChunk, ResizeZeroedClearsOnlyTheNewBytes)

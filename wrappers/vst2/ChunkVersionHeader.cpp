@@ -2,38 +2,18 @@
 
 #include <cstdint>
 
-namespace
-{
-void EncodeInt32(std::int32_t value, unsigned char* bytes)
-{
-  for (int i = 0; i < 4; ++i)
-    bytes[i] = static_cast<unsigned char>(static_cast<std::uint32_t>(value) >> (8 * i));
-}
-
-std::int32_t DecodeInt32(const unsigned char* bytes)
-{
-  std::uint32_t bits = 0;
-  for (int i = 0; i < 4; ++i)
-    bits |= static_cast<std::uint32_t>(bytes[i]) << (8 * i);
-  return static_cast<std::int32_t>(bits);
-}
-}
-
 bool PutChunkVersionHeader(StateChunk* chunk)
 {
-  unsigned char header[kChunkVersionHeaderSize];
-  EncodeInt32(kChunkMagic, header);
-  EncodeInt32(kChunkVersion, header + 4);
   chunk->Clear();
-  return chunk->PutBytes(header, kChunkVersionHeaderSize) == kChunkVersionHeaderSize;
+  return chunk->PutInt32(kChunkMagic) == 4 && chunk->PutInt32(kChunkVersion) == kChunkVersionHeaderSize;
 }
 
 int GetChunkVersionHeader(const StateChunk* chunk, int* position)
 {
-  unsigned char word[4];
-  const int versionPosition = chunk->GetBytes(word, 4, *position);
-  if (versionPosition < 0 || DecodeInt32(word) != kChunkMagic)
+  std::int32_t magic = 0, version = 0;
+  const int versionPosition = chunk->GetInt32(&magic, *position);
+  if (versionPosition < 0 || magic != kChunkMagic)
     return 0;
-  *position = chunk->GetBytes(word, 4, versionPosition);
-  return *position < 0 ? 0 : DecodeInt32(word);
+  *position = chunk->GetInt32(&version, versionPosition);
+  return *position < 0 ? 0 : version;
 }
