@@ -55,7 +55,9 @@ TEST_F(EditorThreads, AudioWritesWhileTheEditorDraws)
     Tick();
     Tick();
   };
-  RunConcurrently(audio, editor);
+  // Without a second thread the drags come first, the audio's last values
+  // after them.
+  RunConcurrently(editor, audio);
   if (ThreadsUnavailable())
   {
     Tick();
