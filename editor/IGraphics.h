@@ -92,7 +92,8 @@ public:
   // The captured control's drag, with the movement since the last position.
   void DispatchMouseDrag(int x, int y, IMouseKeys* keys);
   // The gesture ends without a button release (the window lost the mouse
-  // capture, or closes): the host's open edit is ended once.
+  // capture, or closes): the host's open edit is ended once, at the latest
+  // when the control has handled the press.
   void CancelMouseGesture();
   // A parameter's value into every control bound to it, without telling the
   // plug-in (also from the audio thread, under the plug mutex).
@@ -176,4 +177,8 @@ private:
   IControl* mKeyCatcher = nullptr;
   void* mViewContainer = nullptr;
   int mOpenEditParam = -1;
+  // A control is handling its press.
+  bool mHandlingPress = false;
+  // The last press's edit ended when the press gave the mouse away.
+  bool mGestureEndedBeforeRelease = false;
 };

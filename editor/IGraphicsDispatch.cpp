@@ -11,6 +11,22 @@
 #include <cstdio>
 #include <cstring>
 
+namespace
+{
+// Marks a control's press as being handled for as long as the scope lives.
+class PressScope
+{
+public:
+  explicit PressScope(bool* flag) : mFlag(flag) { *mFlag = true; }
+  ~PressScope() { *mFlag = false; }
+  PressScope(const PressScope&) = delete;
+  PressScope& operator=(const PressScope&) = delete;
+
+private:
+  bool* mFlag;
+};
+}
+
 int IGraphics::HitTest(int x, int y, bool admitGreyedMouseOver) const
 {
   for (int i = mControls.Count() - 1; i >= 0; --i)
@@ -42,6 +58,7 @@ void IGraphics::DispatchMouseDown(int x, int y, IMouseKeys* keys)
 {
   mLastMouseX = mLastMouseY = -1;
   mCaptureIndex = -1;
+  mGestureEndedBeforeRelease = false;
   const int index = HitTest(x, y);
   if (index < 0)
     return;
@@ -60,7 +77,18 @@ void IGraphics::DispatchMouseDown(int x, int y, IMouseKeys* keys)
   }
   if (paramIdx >= 0)
     BeginGestureEdit(paramIdx);
-  control->MouseDown(x, y, keys);
+  {
+    PressScope press(&mHandlingPress);
+    control->MouseDown(x, y, keys);
+  }
+  // The press gave the mouse away (a popup menu took it, and a menu keeps
+  // the release for itself): the host's edit ends now, after the value the
+  // menu gave, and a release that still reaches the editor ends nothing.
+  if (mCaptureIndex != index)
+  {
+    CancelMouseGesture();
+    mGestureEndedBeforeRelease = true;
+  }
 }
 
 void IGraphics::DispatchMouseUp(int x, int y, IMouseKeys* keys)
@@ -68,6 +96,8 @@ void IGraphics::DispatchMouseUp(int x, int y, IMouseKeys* keys)
   const int index = mCaptureIndex >= 0 ? mCaptureIndex : HitTest(x, y);
   mLastMouseX = mLastMouseY = -1;
   mCaptureIndex = -1;
+  const bool ended = mGestureEndedBeforeRelease;
+  mGestureEndedBeforeRelease = false;
   IControl* control = mControls.Get(index);
   if (!control)
   {
@@ -76,6 +106,8 @@ void IGraphics::DispatchMouseUp(int x, int y, IMouseKeys* keys)
     return;
   }
   control->MouseUp(x, y, keys);
+  if (ended)
+    return;
   if (control->ParamIdx() >= 0)
   {
     if (mOpenEditParam >= 0 && mOpenEditParam != control->ParamIdx())
@@ -91,6 +123,10 @@ void IGraphics::DispatchMouseUp(int x, int y, IMouseKeys* keys)
 void IGraphics::CancelMouseGesture()
 {
   mCaptureIndex = -1;
+  // The control still handles its press: the press ends the edit when it is
+  // done, so that the value a popup menu gives lies inside it.
+  if (mHandlingPress)
+    return;
   if (mOpenEditParam >= 0)
     EndGestureEdit(mOpenEditParam);
 }
@@ -135,6 +171,7 @@ bool IGraphics::DispatchDoubleClick(int x, int y, IMouseKeys* keys)
 {
   mLastMouseX = mLastMouseY = -1;
   mCaptureIndex = -1;
+  mGestureEndedBeforeRelease = false;
   const int index = HitTest(x, y);
   IControl* control = mControls.Get(index);
   if (!control)

@@ -97,24 +97,15 @@ IGraphicsWin::~IGraphicsWin()
 
 void* IGraphicsWin::OpenEditorWindow(void* parent)
 {
+  // The one window moves to the parent given last (a host may give a new
+  // one before it takes the old one away), always to its corner: a place
+  // kept from the old parent means nothing in another.
+  CloseEditorWindow();
   mParentWindow = static_cast<HWND>(parent);
-  int x = 0, y = 0, width = Width(), height = Height();
-  if (mWindow)
-  {
-    RECT parentRect, windowRect;
-    if (GetWindowRect(mParentWindow, &parentRect) && GetWindowRect(mWindow, &windowRect))
-    {
-      x = windowRect.left - parentRect.left;
-      y = windowRect.top - parentRect.top;
-      width = windowRect.right - windowRect.left;
-      height = windowRect.bottom - windowRect.top;
-    }
-    CloseEditorWindow();
-  }
   RegisterEditorClass(mModule, EditorWindowProc);
   gFrameRate = FramesPerSecond();
-  mWindow = CreateWindowExA(0, kWindowClass, "IPlug", WS_CHILD | WS_VISIBLE, x, y, width, height, mParentWindow,
-                            nullptr, mModule, this);
+  mWindow = CreateWindowExA(0, kWindowClass, "IPlug", WS_CHILD | WS_VISIBLE, 0, 0, Width(), Height(),
+                            mParentWindow, nullptr, mModule, this);
   if (!mWindow)
     ReleaseEditorClass(mModule);
   for (int i = 0; i < NControls(); ++i)

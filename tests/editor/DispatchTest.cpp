@@ -141,6 +141,40 @@ TEST_F(DispatchTest, ALostGestureEndsTheHostEditOnce)
   EXPECT_EQ(HostLog(), expected) << "a normal gesture: one begin, one end";
 }
 
+// A switch whose press opens a menu that takes the mouse (the window then
+// cancels the gesture) and gives the value "on".
+class MenuSwitch : public ISwitchControl
+{
+public:
+  using ISwitchControl::ISwitchControl;
+  void MouseDown(int, int, IMouseKeys*) override
+  {
+    Plug()->GetGUI()->CancelMouseGesture();
+    SetValue(1.0);
+    MarkDirty(true);
+  }
+};
+
+TEST_F(DispatchTest, APressThatGivesTheMouseAwayIsOneEditAroundItsValue)
+{
+  graphics->AddControl(new MenuSwitch(&plug, 0, 0, 12, EditorImages::Strip(103, 2)));
+  const Events oneEdit = {{"begin", 12, 0.0}, {"value", 12, 1.0}, {"end", 12, 0.0}};
+  for (const bool released : {true, false})
+  {
+    plug.events.clear();
+    graphics->DispatchMouseDown(5, 5, &left);
+    EXPECT_EQ(graphics->CaptureIndex(), -1);
+    if (released)
+      graphics->DispatchMouseUp(5, 5, &left);
+    EXPECT_EQ(HostLog(), oneEdit) << (released ? "released over the editor" : "the release went elsewhere");
+  }
+  plug.events.clear();
+  graphics->DispatchMouseDown(60, 100, &left);
+  graphics->DispatchMouseUp(60, 100, &left);
+  const Events knobEdit = {{"begin", 0, 0.0}, {"end", 0, 0.0}};
+  EXPECT_EQ(HostLog(), knobEdit) << "the next gesture ends as usual";
+}
+
 TEST_F(DispatchTest, MouseOverOnlyWhenHandled)
 {
   EXPECT_FALSE(graphics->DispatchMouseOver(60, 100, nullptr));

@@ -385,28 +385,40 @@ TEST_F(TextEntry, EnterIsWantedByAnEntryWithoutAParameter)
   EXPECT_TRUE(SendMessageA(entry, WM_GETDLGCODE, VK_RETURN, reinterpret_cast<LPARAM>(&enter)) & DLGC_WANTALLKEYS);
 }
 
-// With prompting on, a right click in a VST2 or AAX editor asks for a value:
-// a text entry over a knob, a menu of the texts over a switch.
-TEST(PromptingEditor, RightClicksAskForValues)
+// A VST2 or AAX editor with prompting on: a right click asks for a value,
+// through a text entry over the knob ("Effect Amount") and a menu of the
+// texts over the switch ("4K on/off").
+class PromptingEditor : public testing::Test
 {
-  HostWindow host;
-  TestPlug plug(18, "1-1 2-2", 1, kApiVst2);
-  plug.GetParam(0)->SetupDouble("Effect Amount", 50.0, 0.0, 100.0, 1.0, "%");
-  plug.GetParam(10)->SetupBool("4K on/off", false);
-  EditorImages::Seed();
-  IGraphicsWin* graphics = new IGraphicsWin(&plug);
-  graphics->SetModule(GetModuleHandleA(nullptr));
-  graphics->AttachBackdrop();
-  IControl* knob = new IKnobMultiControl(&plug, 24, 53, 0, EditorImages::Strip(101, 101));
-  IControl* band = new ISwitchControl(&plug, 300, 50, 10, EditorImages::Strip(103, 2));
-  graphics->AddControl(knob);
-  graphics->AddControl(band);
-  knob->SetPromptDisabled(false);
-  band->SetPromptDisabled(false);
-  plug.AttachEditor(graphics);
-  HWND window = static_cast<HWND>(graphics->OpenEditorWindow(host.window));
-  ASSERT_NE(window, nullptr);
+protected:
+  void SetUp() override
+  {
+    plug.GetParam(0)->SetupDouble("Effect Amount", 50.0, 0.0, 100.0, 1.0, "%");
+    plug.GetParam(10)->SetupBool("4K on/off", false);
+    EditorImages::Seed();
+    graphics = new IGraphicsWin(&plug);
+    graphics->SetModule(GetModuleHandleA(nullptr));
+    graphics->AttachBackdrop();
+    IControl* knob = new IKnobMultiControl(&plug, 24, 53, 0, EditorImages::Strip(101, 101));
+    band = new ISwitchControl(&plug, 300, 50, 10, EditorImages::Strip(103, 2));
+    graphics->AddControl(knob);
+    graphics->AddControl(band);
+    knob->SetPromptDisabled(false);
+    band->SetPromptDisabled(false);
+    plug.AttachEditor(graphics);
+    window = static_cast<HWND>(graphics->OpenEditorWindow(host.window));
+    ASSERT_NE(window, nullptr);
+  }
 
+  HostWindow host;
+  TestPlug plug{18, "1-1 2-2", 1, kApiVst2};
+  IGraphicsWin* graphics = nullptr;
+  IControl* band = nullptr;
+  HWND window = nullptr;
+};
+
+TEST_F(PromptingEditor, RightClicksAskForValues)
+{
   SendMessageA(window, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(60, 100));
   SendMessageA(window, WM_RBUTTONUP, 0, MAKELPARAM(60, 100));
   HWND entry = graphics->EntryWindow();
@@ -427,5 +439,49 @@ TEST(PromptingEditor, RightClicksAskForValues)
   }
   SendMessageA(window, WM_RBUTTONUP, 0, MAKELPARAM(305, 55));
   EXPECT_EQ(plug.GetParam(10)->Value(), 1.0) << "the second entry, \"on\"";
+}
+
+// The menu takes the mouse from the press that opened it, and a real menu
+// keeps the release for itself. The host still hears one edit around the
+// value: its begin, the value(s), one end. (The switch sends its value once
+// more after the menu's.)
+TEST_F(PromptingEditor, AMenuOverASwitchIsOneEdit)
+{
+  using Heard = std::vector<std::string>;
+  const struct
+  {
+    const char* what;
+    std::vector<WPARAM> keys;
+    bool released;  // the release reaches the editor after the menu
+    Heard heard;
+  } cases[] = {
+      {"\"on\" chosen", {VK_DOWN, VK_DOWN, VK_RETURN}, true, {"begin 10", "value 10 1", "value 10 1", "end 10"}},
+      {"\"on\" chosen, release kept by the menu",
+       {VK_DOWN, VK_DOWN, VK_RETURN},
+       false,
+       {"begin 10", "value 10 1", "value 10 1", "end 10"}},
+      {"dismissed", {VK_ESCAPE}, true, {"begin 10", "value 10 0", "end 10"}},
+      {"dismissed, release kept by the menu", {VK_ESCAPE}, false, {"begin 10", "value 10 0", "end 10"}},
+  };
+  for (const auto& c : cases)
+  {
+    plug.GetParam(10)->Set(0.0);
+    band->SetValue(0.0);
+    plug.events.clear();
+    {
+      MenuDriver driver(c.keys);
+      SendMessageA(window, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(305, 55));
+      ASSERT_FALSE(driver.endedByForce) << c.what;
+    }
+    if (c.released)
+      SendMessageA(window, WM_RBUTTONUP, 0, MAKELPARAM(305, 55));
+    Heard heard;
+    for (const TestPlug::Event& e : plug.events)
+      if (e.what == "value")
+        heard.push_back("value " + std::to_string(e.index) + " " + std::to_string(static_cast<int>(e.value)));
+      else if (e.what != "changed")
+        heard.push_back(e.what + " " + std::to_string(e.index));
+    EXPECT_EQ(heard, c.heard) << c.what;
+  }
 }
 }

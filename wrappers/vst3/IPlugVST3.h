@@ -117,7 +117,8 @@ public:
 
 private:
   friend class IPlugVST3View;
-  // A view leaves the list when it is destroyed.
+  // A view leaves the list, and gives up the editor's window, when it is
+  // destroyed.
   void ForgetView(IPlugVST3View* view);
 
   Steinberg::tresult ArrangeBuses(Steinberg::Vst::SpeakerArrangement* inputs, Steinberg::int32 numIns,
@@ -138,4 +139,7 @@ private:
   // Open views in creation order, not owned: the first one carries resizes
   // and context menus.
   std::vector<IPlugVST3View*> mViews;
+  // The view whose host window holds the editor's one window, or null. A
+  // view attached later takes the window over; only this view closes it.
+  IPlugVST3View* mWindowView = nullptr;
 };

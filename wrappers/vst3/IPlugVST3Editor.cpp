@@ -29,6 +29,8 @@ void IPlugVST3::ForgetView(IPlugVST3View* view)
   const auto found = std::find(mViews.begin(), mViews.end(), view);
   if (found != mViews.end())
     mViews.erase(found);
+  if (mWindowView == view)
+    mWindowView = nullptr;
 }
 
 void IPlugVST3::ResizeEditorWindow(int width, int height)

@@ -30,9 +30,14 @@ tresult PLUGIN_API IPlugVST3View::attached(void* parent, FIDString type)
   IGraphics* editor = mPlug->GetGUI();
   if (!editor || !type)
     return kResultFalse;
-  // The plug is not told of an editor that is not there to be seen.
-  if (IsHwnd(type) && !editor->OpenEditorWindow(parent))
-    return kResultFalse;
+  if (IsHwnd(type))
+  {
+    // The editor's one window moves here, out of any other view's window.
+    mPlug->mWindowView = editor->OpenEditorWindow(parent) ? this : nullptr;
+    // The plug is not told of an editor that is not there to be seen.
+    if (!mPlug->mWindowView)
+      return kResultFalse;
+  }
   CPluginView::attached(parent, type);
   mPlug->EditorOpened();
   return kResultOk;
@@ -43,7 +48,13 @@ tresult PLUGIN_API IPlugVST3View::removed()
   if (IGraphics* editor = mPlug->GetGUI())
   {
     mPlug->EditorClosing();
-    editor->CloseEditorWindow();
+    // A view attached since shows the window now: it stays open for that
+    // view, which closes it when it is removed in turn.
+    if (mPlug->mWindowView == this)
+    {
+      mPlug->mWindowView = nullptr;
+      editor->CloseEditorWindow();
+    }
   }
   return CPluginView::removed();
 }

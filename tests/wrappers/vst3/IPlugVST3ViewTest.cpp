@@ -1,7 +1,8 @@
 // The editor view of the VST3 wrapper against fake host objects. Natively
 // the editor is headless and opens no window; in the Windows trees a window
 // without a parent cannot open either, so both see "the window did not
-// open" here (the module's real window is checked by vst3host).
+// open" here (the module's real window is checked by vst3host). The Windows
+// trees also open the editor's real window in windows of the test.
 
 #include "IGraphics.h"
 #include "PluginView.h"
@@ -9,6 +10,12 @@
 #include "Vst3Fakes.h"
 
 #include <gtest/gtest.h>
+
+#ifdef _WIN32
+#include "IGraphicsWin.h"
+#include "LICE_SysBitmap.h"
+#include "editor/HostWindow.h"
+#endif
 
 #include <algorithm>
 #include <string>
@@ -337,4 +344,69 @@ TEST(IPlugVST3View, RightPressOnAKnobPopsTheHostMenu)
   host.plug->GetGUI()->DispatchMouseUp(72, 101, &keys);
   EXPECT_EQ(handler.log, (Log{"menu 0", "end 0"}));
 }
+
+#ifdef _WIN32
+// How many sampled pixels of the host's window differ from the editor's
+// surface, drawn from the window's top-left corner.
+int PixelsUnlikeTheEditor(HWND host, IGraphicsWin* editor)
+{
+  HDC dc = GetDC(host);
+  LICE_SysBitmap* surface = editor->DrawSurface();
+  int differences = 0;
+  for (int y = 0; y < editor->Height(); y += 7)
+    for (int x = 0; x < editor->Width(); x += 7)
+    {
+      const PixelArgb s = surface->PixelData()[y * surface->RowSpan() + x];
+      differences += RGB((s >> 16) & 0xFF, (s >> 8) & 0xFF, s & 0xFF) != GetPixel(dc, x, y);
+    }
+  ReleaseDC(host, dc);
+  return differences;
+}
+
+// A host that attaches a second view of the instance before it removes the
+// first one, in a window of its own elsewhere on the screen. The editor's
+// one window then shows in the second view, and only that view closes it;
+// either view may be removed first.
+TEST(IPlugVST3View, ASecondViewShowsTheEditorUntilItIsRemoved)
+{
+  for (const bool firstRemovedFirst : {true, false})
+  {
+    HostWindow firstParent, secondParent;
+    SetWindowPos(secondParent.window, nullptr, 36, 277, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EffectHost host;
+    IPlugView* first = host.Open();
+    IPlugView* second = host.Open();
+    ASSERT_TRUE(first && second);
+    ASSERT_EQ(first->attached(firstParent.window, kPlatformTypeHWND), kResultOk);
+    ASSERT_EQ(second->attached(secondParent.window, kPlatformTypeHWND), kResultOk);
+    auto* editor = static_cast<IGraphicsWin*>(host.plug->GetGUI());
+    HWND window = static_cast<HWND>(editor->WindowHandle());
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(GetParent(window), secondParent.window);
+    POINT corner = {0, 0};
+    MapWindowPoints(window, secondParent.window, &corner, 1);
+    EXPECT_EQ(corner.x, 0);
+    EXPECT_EQ(corner.y, 0);
+
+    EXPECT_EQ((firstRemovedFirst ? first : second)->removed(), kResultOk);
+    if (firstRemovedFirst)
+    {
+      ASSERT_EQ(editor->WindowHandle(), window) << "the second view still shows the editor";
+      SendMessageA(window, WM_TIMER, 2, 0);
+      EXPECT_EQ(PixelsUnlikeTheEditor(secondParent.window, editor), 0);
+    }
+    else
+    {
+      EXPECT_FALSE(editor->HasWindow());
+    }
+    EXPECT_EQ((firstRemovedFirst ? second : first)->removed(), kResultOk);
+    EXPECT_FALSE(editor->HasWindow());
+    EXPECT_EQ(GetWindow(firstParent.window, GW_CHILD), nullptr);
+    EXPECT_EQ(GetWindow(secondParent.window, GW_CHILD), nullptr);
+    WNDCLASSA found;
+    EXPECT_FALSE(GetClassInfoA(editor->Module(), "IPlugWndClass", &found)) << "unregistered after the last view";
+    EXPECT_EQ(host.plug->log, (Log{"opened", "opened", "closing", "closing"}));
+  }
+}
+#endif
 }
