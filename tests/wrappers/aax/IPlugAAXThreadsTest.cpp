@@ -28,12 +28,12 @@ constexpr int kVoiceBlocks = 64;
 // this long.
 constexpr std::chrono::seconds kPatience(10);
 
-// The host's audio thread: blocks of sibilant speech through the process
-// callback, counting the output samples that are not finite.
-class AudioThread
+// What the host's audio thread runs: blocks of sibilant speech through the
+// process callback, counting the output samples that are not finite.
+class AudioEngine
 {
 public:
-  explicit AudioThread(AAX_IEffectParameters* face) : mBlock(face, mIns, mOuts, kFrames)
+  explicit AudioEngine(AAX_IEffectParameters* face) : mBlock(face, mIns, mOuts, kFrames)
   {
     const std::vector<double> voice = SibilantSignal(kFrames * kVoiceBlocks, 5);
     mVoice.assign(voice.begin(), voice.end());
@@ -99,7 +99,7 @@ TEST_F(AaxThreads, HostCallbackWaitingForAnAudioBlock)
   // The wait needs a second thread.
   if (ThreadsUnavailable())
     return;
-  AudioThread audio(face);
+  AudioEngine audio(face);
   const std::pair<const char*, double> updates[] = {{"1", 0.3}, {"MasterBypassID", 1.0}, {"12", 0.0}};
   for (const auto& [identifier, normalized] : updates)
   {
@@ -146,7 +146,7 @@ TEST_F(AaxThreads, ChunksAgainstTheAudioThread)
   std::vector<double> values = DecodeDoubles(ChunkData(*AsRecord(restored)), size);
   ASSERT_EQ(values.size(), 18u);
 
-  AudioThread audio(face);
+  AudioEngine audio(face);
   std::atomic<bool> audioRunning{true};
   int rounds = 0, mismatches = 0;
   auto audioThread = [&] {
@@ -180,14 +180,15 @@ TEST_F(AaxThreads, ChunksAgainstTheAudioThread)
 
 // The host sets parameters and the master bypass on its own thread, which
 // also ticks the editor, while the audio runs: at the end the parameters,
-// the editor's controls and the audio follow the host's last values. The
-// master bypass alone takes no lock on the host's thread at all.
+// the editor's controls and the audio follow the host's last values.
+// Updates of the master bypass alone take no lock on the host's thread, so
+// that nothing there orders them with the audio.
 TEST_F(AaxThreads, HostUpdatesAndEditorTicksAgainstTheAudioThread)
 {
   const std::vector<const char*> cases[] = {{"MasterBypassID"}, {"1", "2", "11", "12", "MasterBypassID"}};
   IGraphics* editor = plug->GetGUI();
   ASSERT_NE(editor, nullptr);
-  AudioThread audio(face);
+  AudioEngine audio(face);
   for (const std::vector<const char*>& identifiers : cases)
   {
     std::atomic<bool> audioRunning{true};
