@@ -9,6 +9,7 @@
 #include "AAX_ITransport.h"
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <sstream>
 #include <string>
@@ -76,11 +77,18 @@ public:
   }
 
   int32_t result = 0;
+  // Whether calls are logged. A test that calls this interface from its
+  // audio thread, and others from another thread, turns it off: the host
+  // then shares nothing between the threads (a lock around the log would
+  // order them, and hide the races of the plug-in).
+  bool logged = true;
 
 protected:
   template <class... Arguments>
   int32_t Log(const char* operation, const Arguments&... arguments)
   {
+    if (!logged)
+      return result;
     std::ostringstream text;
     text << mName << '.' << operation << '(';
     Append(text, arguments...);
@@ -174,7 +182,10 @@ public:
   }
   int32_t ACF_CALL PostCurrentValue(const char* id, double normalized) override
   {
-    return Log("PostCurrentValue", id, normalized);
+    const int32_t answer = Log("PostCurrentValue", id, normalized);
+    if (whenCurrentValue)
+      whenCurrentValue(id);
+    return answer;
   }
   int32_t ACF_CALL PostTouch(const char* id) override { return Log("PostTouch", id); }
   int32_t ACF_CALL PostReleaseTouch(const char* id) override { return Log("PostReleaseTouch", id); }
@@ -182,6 +193,9 @@ public:
 
   // Every request with its exact value.
   std::vector<std::pair<std::string, double>> requests;
+  // What the host does on a reported value, after logging it, on the
+  // reporting thread (a host may wait there for its audio engine).
+  std::function<void(const char* id)> whenCurrentValue;
 };
 
 class Transport final : public Face<AAX_IACFTransport_V2>

@@ -1,5 +1,7 @@
 #include "AAX_CIPlugParameters.h"
 
+#include "AAX_IParameter.h"
+
 #include <cstdint>
 #include <cstring>
 
@@ -10,6 +12,20 @@ int32_t AAX_CIPlugParameters::GetPrivateData(uint32_t fieldIndex, void* buffer, 
   const void* self = this;
   std::memcpy(buffer, &self, sizeof self);
   return kAAXSuccess;
+}
+
+void AAX_CIPlugParameters::SetMasterBypass(AAX_IParameter* parameter)
+{
+  mMasterBypass = parameter;
+  PublishMasterBypass();
+}
+
+void AAX_CIPlugParameters::PublishMasterBypass()
+{
+  bool bypassed = false;
+  if (mMasterBypass)
+    mMasterBypass->GetBoolValue(&bypassed);
+  mBypassed.store(bypassed, std::memory_order_relaxed);
 }
 
 void AAX_CALLBACK_CALL ProcessContexts(AAX_AlgorithmContext* const* first, AAX_AlgorithmContext* const* end)

@@ -24,7 +24,13 @@ protected:
   // The master bypass is owned by the parameter manager; the audio thread
   // reads the pointer, so it is set and cleared under the plug's lock.
   AAX_IParameter* MasterBypass() const { return mMasterBypass; }
-  void SetMasterBypass(AAX_IParameter* parameter) { mMasterBypass = parameter; }
+  void SetMasterBypass(AAX_IParameter* parameter);
+  // The master bypass's value for the audio thread. The parameter changes
+  // on the host's threads outside the plug's lock (it reports to the host
+  // as it changes), so the audio thread reads this copy, published after
+  // each value the host applies; false without a master bypass.
+  bool Bypassed() const { return mBypassed.load(std::memory_order_relaxed); }
+  void PublishMasterBypass();
   // The host's transport of the audio block being processed, or of the
   // last one; null before the first.
   AAX_ITransport* CurrentTransport() const { return mCurrentTransport.load(std::memory_order_acquire); }
@@ -32,6 +38,7 @@ protected:
 
 private:
   AAX_IParameter* mMasterBypass = nullptr;
+  std::atomic<bool> mBypassed{false};
   std::atomic<AAX_ITransport*> mCurrentTransport{nullptr};
 };
 

@@ -199,14 +199,15 @@ int32_t IPlugAAX::UpdateParameterFromHost(const char* identifier, double normali
     return kAAXNoParameter;
   if (!std::isfinite(normalized))
     return kAAXNoText;
-  {
-    // The audio thread reads the master bypass under the same lock.
-    MutexGuard lock(GetMutex());
-    parameter->ApplyNormalizedValue(normalized);
-    const long index = FrameworkIndexOf(identifier);
-    if (index >= 0 && index < NParams())
-      SetParameterFromHost(static_cast<int>(index), normalized);
-  }
+  // Applying reports the value back to the host, which may wait there for
+  // its audio engine: not under the plug's lock, which the audio callback
+  // takes. The framework's parameter takes the lock itself.
+  parameter->ApplyNormalizedValue(normalized);
+  if (parameter == MasterBypass())
+    PublishMasterBypass();
+  const long index = FrameworkIndexOf(identifier);
+  if (index >= 0 && index < NParams())
+    SetParameterFromHost(static_cast<int>(index), normalized);
   const int32_t marked = Packets().MarkDirty(identifier);
   CountChange();
   return marked;

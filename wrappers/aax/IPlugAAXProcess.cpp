@@ -5,7 +5,6 @@
 
 #include "AAX_HostInterfaces.h"
 #include "AAX_IController.h"
-#include "AAX_IParameter.h"
 
 #include <cstdio>
 #include <cstring>
@@ -24,16 +23,14 @@ int ChannelCount(AAX_IController& controller, int32_t (AAX_IController::*query)(
 void IPlugAAX::ProcessAlgorithmContext(const AAX_AlgorithmContext& context)
 {
   MutexGuard lock(GetMutex());
-  AAX_IParameter* masterBypass = MasterBypass();
   AAX_IController* controller = Controller();
-  if (!masterBypass || !controller || !context.audioInputs || !context.audioOutputs || !context.bufferLength)
+  if (!MasterBypass() || !controller || !context.audioInputs || !context.audioOutputs || !context.bufferLength)
     return;
   const int frames = *context.bufferLength;
   if (frames <= 0)
     return;
 
-  bool bypass = false;
-  masterBypass->GetBoolValue(&bypass);
+  const bool bypass = Bypassed();
   const int hostInputs = ChannelCount(*controller, &AAX_IController::GetInputChannelLayout);
   const int hostOutputs = ChannelCount(*controller, &AAX_IController::GetOutputChannelLayout);
   if (DoesMIDI())

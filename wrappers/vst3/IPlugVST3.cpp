@@ -271,7 +271,7 @@ tresult PLUGIN_API IPlugVST3::setupProcessing(ProcessSetup& setup)
     ChangeBlockSize(setup.maxSamplesPerBlock);
     if (GetBlockSize() != setup.maxSamplesPerBlock)
       return kResultFalse;
-    SetBypassed(false);
+    SetAudibleBypass(false);
     SetSampleRate(setup.sampleRate);
   }
   ResetProcessing();

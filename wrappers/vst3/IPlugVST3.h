@@ -3,6 +3,7 @@
 #include "IPlugBase.h"
 #include "SingleComponentEffect.h"
 
+#include <atomic>
 #include <vector>
 
 class IPlugVST3View;
@@ -132,10 +133,18 @@ private:
   void BindBuffers32(Steinberg::Vst::ProcessData& data, int startFrame, int nFrames);
   void BindBuffers64(Steinberg::Vst::ProcessData& data, int startFrame, int nFrames);
   void SilenceHostOutputs(Steinberg::Vst::ProcessData& data, bool sample32);
+  // The bypass heard, and the controller's value with it.
+  void SetAudibleBypass(bool bypassed);
 
   int mSideChainChannels = 0;
   bool mInitialized = false;
   Steinberg::Vst::ProcessContext mProcessContext;
+  // The bypass as the controller shows it: what the host set through
+  // setParamNormalized, which hosts call from their user-interface thread
+  // to keep the controller in step (possibly behind their automation); the
+  // bypass heard changes only with process's parameter queue, state
+  // restore and set-up, which set this value too.
+  std::atomic<bool> mControllerBypass{false};
   // Open views in creation order, not owned: the first one carries resizes
   // and context menus.
   std::vector<IPlugVST3View*> mViews;

@@ -80,7 +80,7 @@ tresult PLUGIN_API IPlugVST3::setState(IBStream* state)
   unsigned char bypass[kBypassBytes] = {0, 0, 0, 0};
   if (ReadFromStream(state, bypass, kBypassBytes) != kBypassBytes)
     return kResultFalse;
-  SetBypassed((bypass[0] | bypass[1] | bypass[2] | bypass[3]) != 0);
+  SetAudibleBypass((bypass[0] | bypass[1] | bypass[2] | bypass[3]) != 0);
   RefreshParamControls();
   return kResultOk;
 }
@@ -103,23 +103,30 @@ ParamValue PLUGIN_API IPlugVST3::plainParamToNormalized(ParamID id, ParamValue p
 ParamValue PLUGIN_API IPlugVST3::getParamNormalized(ParamID id)
 {
   if (id == kBypassParamId)
-    return IsBypassed() ? 1.0 : 0.0;
+    return mControllerBypass.load(std::memory_order_relaxed) ? 1.0 : 0.0;
   return IsPlugParam(*this, id) ? GetParam(static_cast<int>(id))->GetNormalized() : 0.0;
 }
 
 tresult PLUGIN_API IPlugVST3::setParamNormalized(ParamID id, ParamValue value)
 {
-  // The host's bypass button reads back what it set, as process would take it.
+  // The host's bypass button reads back what it set, as process would take
+  // it; the audio follows the host's parameter queue, not this call.
   if (id == kBypassParamId)
   {
     if (!std::isnan(value))
-      SetBypassed(value > 0.5);
+      mControllerBypass.store(value > 0.5, std::memory_order_relaxed);
     return kResultOk;
   }
   if (!IsPlugParam(*this, id))
     return kResultFalse;
   GetParam(static_cast<int>(id))->SetFromNormalized(value);
   return kResultOk;
+}
+
+void IPlugVST3::SetAudibleBypass(bool bypassed)
+{
+  SetBypassed(bypassed);
+  mControllerBypass.store(bypassed, std::memory_order_relaxed);
 }
 
 int32 PLUGIN_API IPlugVST3::getUnitCount() { return ParamGroups().Count() + 1; }

@@ -100,7 +100,7 @@ void IPlugVST3::ApplyParameterChanges(IParameterChanges* changes)
     const int32 id = static_cast<int32>(queue->getParameterId());
     if (static_cast<ParamID>(id) == kBypassParamId)
     {
-      SetBypassed(value > 0.5);
+      SetAudibleBypass(value > 0.5);
     }
     else if (static_cast<ParamID>(id) == kPresetParamId)
     {

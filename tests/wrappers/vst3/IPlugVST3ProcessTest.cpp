@@ -1,5 +1,6 @@
 #include "Vst3Fakes.h"
 #include "HostBlock.h"
+#include "TestSignals.h"
 #include "Vst3Effect.h"
 
 #include <gtest/gtest.h>
@@ -32,14 +33,16 @@ protected:
     plug->release();
   }
 
-  // Runs one block of n frames with the given input channel count.
+  // Runs one block of n frames with the given input channel count: a tone,
+  // or the voice when one is set.
   void Run32(int n, int inputChannels = 2, IParameterChanges* changes = nullptr)
   {
     in32.assign(2, std::vector<float>(n));
     out32.assign(2, std::vector<float>(n, -9.0f));
     for (int c = 0; c < 2; ++c)
       for (int f = 0; f < n; ++f)
-        in32[c][f] = static_cast<float>(0.5 * std::sin(0.37 * f + c) * ((f / 40) % 2 ? 1.0 : 0.1));
+        in32[c][f] = voice.empty() ? static_cast<float>(0.5 * std::sin(0.37 * f + c) * ((f / 40) % 2 ? 1.0 : 0.1))
+                                   : static_cast<float>(voice[f % voice.size()]);
     float* ins[2] = {in32[0].data(), in32[1].data()};
     float* outs[2] = {out32[0].data(), out32[1].data()};
     AudioBusBuffers input = {}, output = {};
@@ -60,6 +63,7 @@ protected:
   }
 
   Vst3Effect* plug = new Vst3Effect(IPlugVST3::InstanceInfo());
+  std::vector<double> voice;
   std::vector<std::vector<float>> in32, out32;
 };
 
@@ -90,6 +94,33 @@ TEST_F(Vst3Process, BypassFollowsTheLastPoint)
   plug->SetBypassed(true);
   Run32(128, 2, &changes);
   EXPECT_TRUE(plug->IsBypassed()) << "NaN is ignored";
+}
+
+// Hosts keep the controller in step from their user-interface thread,
+// possibly behind their automation: what they set there reads back, but the
+// audio changes with the parameter queue only.
+TEST_F(Vst3Process, ControllerBypassWaitsForTheQueue)
+{
+  SetUpPlug(kSample32);
+  // Hiss, which the effect lowers at once.
+  const std::vector<double> speech = SibilantSignal(2 * 8820, 3, 1.0);
+  voice.assign(speech.begin() + 8820, speech.begin() + 8820 + 256);
+  fakes::ValueQueue bypass(kBypassParamId, {1.0});
+  fakes::ParameterChanges changes;
+  changes.queues = {&bypass};
+  Run32(256, 2, &changes);
+  EXPECT_EQ(out32, in32);
+  EXPECT_EQ(plug->getParamNormalized(kBypassParamId), 1.0);
+
+  EXPECT_EQ(plug->setParamNormalized(kBypassParamId, 0.0), kResultOk);
+  EXPECT_EQ(plug->getParamNormalized(kBypassParamId), 0.0);
+  Run32(256);
+  EXPECT_EQ(out32, in32) << "still bypassed";
+
+  bypass.points = {0.0};
+  Run32(256, 2, &changes);
+  EXPECT_NE(out32, in32) << "processed";
+  EXPECT_EQ(plug->getParamNormalized(kBypassParamId), 0.0);
 }
 
 TEST_F(Vst3Process, QueueValuesAreClampedAndPresetsApplied)

@@ -109,8 +109,10 @@ TEST(IPlugVST3, SetupProcessingRefusesBadSetUpsAndKeepsThePrevious)
     EXPECT_EQ(instance.plug->GetBlockSize(), 256);
   }
   instance.plug->SetBypassed(true);
+  instance.controller()->setParamNormalized(kBypassParamId, 1.0);
   EXPECT_EQ(instance.processor()->setupProcessing(good), kResultOk);
   EXPECT_FALSE(instance.plug->IsBypassed());
+  EXPECT_EQ(instance.controller()->getParamNormalized(kBypassParamId), 0.0) << "the controller shows what is heard";
   ProcessSetup offline = {kOffline, kSample32, 128, 44100.0};
   instance.processor()->setupProcessing(offline);
   EXPECT_TRUE(instance.plug->IsOfflineRender());
@@ -174,6 +176,27 @@ TEST(IPlugVST3, SetStateRoundTripsAndSetsBypass)
   EXPECT_EQ(target.plug->Processing().Ratio(), 37.0 / 100.0 * 20.0);
   source.component()->terminate();
   target.component()->terminate();
+}
+
+// After a restore the controller shows the restored bypass, whatever the
+// host had set there before.
+TEST(IPlugVST3, SetStateSetsTheControllersBypass)
+{
+  for (const bool restored : {false, true})
+  {
+    Instance source, target;
+    source.component()->initialize(nullptr);
+    target.component()->initialize(nullptr);
+    source.plug->SetBypassed(restored);
+    fakes::Stream stream;
+    ASSERT_EQ(source.controller()->getState(&stream), kResultOk);
+    target.controller()->setParamNormalized(kBypassParamId, restored ? 0.0 : 1.0);
+    ASSERT_EQ(target.controller()->setState(&stream), kResultOk);
+    EXPECT_EQ(target.plug->IsBypassed(), restored);
+    EXPECT_EQ(target.controller()->getParamNormalized(kBypassParamId), restored ? 1.0 : 0.0);
+    source.component()->terminate();
+    target.component()->terminate();
+  }
 }
 
 TEST(IPlugVST3, StreamsThatLeaveTheCountsAloneKeepTheState)
@@ -276,8 +299,6 @@ TEST(IPlugVST3, ParameterTextsAndNormalisedValues)
 
   EXPECT_EQ(instance.controller()->getParamNormalized(kPresetParamId), 0.0);
   EXPECT_EQ(instance.controller()->getParamNormalized(kBypassParamId), 0.0);
-  instance.plug->SetBypassed(true);
-  EXPECT_EQ(instance.controller()->getParamNormalized(kBypassParamId), 1.0);
   EXPECT_EQ(instance.controller()->plainParamToNormalized(0, 150.0), 1.0);
   EXPECT_EQ(instance.controller()->plainParamToNormalized(kBypassParamId, 0.7), 0.7);
 
@@ -285,14 +306,16 @@ TEST(IPlugVST3, ParameterTextsAndNormalisedValues)
   EXPECT_EQ(instance.plug->GetParam(1)->Value(), 100.0);
   EXPECT_EQ(instance.controller()->setParamNormalized(1, std::numeric_limits<double>::quiet_NaN()), kResultOk);
   EXPECT_EQ(instance.plug->GetParam(1)->Value(), 100.0);
-  // The bypass a host sets reads back at once, as process would take it.
+  // The bypass a host sets reads back at once, as process would take it;
+  // the audio is left to the parameter queue.
   EXPECT_EQ(instance.controller()->setParamNormalized(kBypassParamId, 0.3), kResultOk);
   EXPECT_EQ(instance.controller()->getParamNormalized(kBypassParamId), 0.0);
   EXPECT_EQ(instance.controller()->setParamNormalized(kBypassParamId, 0.8), kResultOk);
   EXPECT_EQ(instance.controller()->getParamNormalized(kBypassParamId), 1.0);
   EXPECT_EQ(instance.controller()->setParamNormalized(kBypassParamId, std::numeric_limits<double>::quiet_NaN()),
             kResultOk);
-  EXPECT_TRUE(instance.plug->IsBypassed());
+  EXPECT_EQ(instance.controller()->getParamNormalized(kBypassParamId), 1.0);
+  EXPECT_FALSE(instance.plug->IsBypassed());
   EXPECT_EQ(instance.controller()->setParamNormalized(kPresetParamId, 1.0), kResultFalse);
   instance.component()->terminate();
 }
