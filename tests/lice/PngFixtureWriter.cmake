@@ -14,10 +14,15 @@ function(zl_png_fixtures)
     target_link_libraries(png_fixture_writer PRIVATE zl_lice zl_png)
   endif()
   file(MAKE_DIRECTORY ${ARG_DIR})
+  # A Windows writer starts through the runner's launcher.
+  set(runner)
+  if(WIN32)
+    set(runner winelaunch)
+  endif()
   list(TRANSFORM ARG_FILES PREPEND "${ARG_DIR}/" OUTPUT_VARIABLE outputs)
   add_custom_command(OUTPUT ${outputs}
     COMMAND png_fixture_writer ${ARG_DIR} ${ARG_FILES}
-    DEPENDS png_fixture_writer
+    DEPENDS png_fixture_writer ${runner}
     COMMENT "Writing PNG fixtures into ${ARG_DIR}")
   set(ZL_PNG_FIXTURES ${outputs} PARENT_SCOPE)
 endfunction()
