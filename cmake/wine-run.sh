@@ -1,19 +1,20 @@
 #!/usr/bin/env bash
 # Runs a Windows program under Wine, headless (null graphics driver), in a
-# prefix owned by the build tree.  Usage: wine-run.sh PREFIX 64|32 PROGRAM ARGS...
+# prefix owned by the build tree:
+#   wine-run.sh PREFIX 64|32 LAUNCHER PROGRAM ARGS...
+# LAUNCHER is the tree's winelaunch.exe, which marks that Wine got as far as
+# running it, runs PROGRAM and writes its exit code into the mark. A start
+# that never got there is said so, with Wine's exit status, and made once
+# more with Wine's error messages on; a program that ran is never run again,
+# whatever its result, and one that Wine ended before it was done fails.
 set -u
-prefix=$1 arch=$2
-shift 2
+prefix=$1 arch=$2 launcher=$3
+shift 3
+source "$(dirname "$0")/wine-env.sh"
 
-export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-# Where 32-bit programs run through qemu-user (scripts/setup.sh), a guest
-# address space just above 2 GB keeps Wine's start-up fast.
-export QEMU_RESERVED_VA=0x81000000
-wine64=/usr/lib/wine/wine64
-wineserver=/usr/lib/wine/wineserver
 case $arch in
   64) loader=$wine64 ;;
-  32) loader=/usr/lib/wine/wine
+  32) loader=$wine32
       # Under qemu-user a 32-bit Wine process cannot start a second thread.
       if grep -qx enabled /proc/sys/fs/binfmt_misc/qemu-i386 2>/dev/null; then
         export ZL_NO_THREADS=1
@@ -21,24 +22,39 @@ case $arch in
   *) echo "wine-run: unknown architecture $arch" >&2; exit 2 ;;
 esac
 
-# Also closes the lock's descriptor, which the server and services would
-# otherwise hold for as long as they run.
-quiet() { "$@" </dev/null >/dev/null 2>&1 9>&-; }
-
 mkdir -p "$(dirname "$prefix")"
 (
   flock 9
-  if [ ! -f "$prefix/.zl-ready" ]; then
-    rm -rf "$prefix"
-    quiet "$wine64" wineboot -i
-    quiet "$wine64" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f
-    quiet "$wineserver" -w
-    touch "$prefix/.zl-ready"
+  prepare_prefix
+  # Without the test run's session (a tree's tests run alone) the server
+  # and Wine's services would inherit the test's streams and keep CTest
+  # waiting for them: start them here, detached, and keep them a while.
+  if [ -z "${ZL_WINE_SESSION:-}" ]; then
+    quiet "$wineserver" -p30
+    quiet "$wine64" cmd /c exit
   fi
-  # The server and Wine's services would inherit the test's streams and keep
-  # CTest waiting for them: start them here, detached, and keep them a while.
-  quiet "$wineserver" -p30
-  quiet "$wine64" cmd /c exit
 ) 9>"$prefix.lock"
 
-exec "$loader" "$@"
+mark=$(mktemp -u "${TMPDIR:-/tmp}/wine-run.XXXXXX")
+trap 'rm -f "$mark"' EXIT
+start() {
+  rm -f "$mark"
+  "$loader" "$launcher" "$mark" "$@"
+}
+
+start "$@"
+status=$?
+if [ ! -e "$mark" ]; then
+  echo "wine-run: Wine did not start $1 (exit status $status); starting it once more, with Wine's error messages" >&2
+  WINEDEBUG=err+all start "$@"
+  status=$?
+  if [ ! -e "$mark" ]; then
+    echo "wine-run: Wine did not start $1 again (exit status $status)" >&2
+    exit 125
+  fi
+fi
+if [ ! -s "$mark" ]; then
+  echo "wine-run: Wine ended $1 before it was done (exit status $status)" >&2
+  exit 125
+fi
+exit $status

@@ -10,6 +10,13 @@ source "$(dirname "$0")/common.sh"
 "$repo/scripts/setup.sh" || exit 1
 mkdir -p "$build_root"
 
+# One Wine session for the Windows programs of the whole run, builds
+# included (they write test fixtures through Wine).
+wine_session() { "$repo/cmake/wine-session.sh" "$1" "$wine_prefix"; }
+trap 'wine_session stop' EXIT
+wine_session start || exit 1
+export ZL_WINE_SESSION=1
+
 targets=(native tsan x64 x86 fuzz)
 for target in "${targets[@]}"; do
   dir="$build_root/test-$target"
@@ -37,7 +44,6 @@ for target in "${targets[@]}"; do
   echo "=== tests: $target"
   (cd "$build_root/test-$target" && ctest -j"$(nproc)" --output-on-failure) || failed+=("$target")
 done
-WINEPREFIX="$wine_prefix" /usr/lib/wine/wineserver -k 2>/dev/null || true
 
 if [ ${#failed[@]} -gt 0 ]; then
   echo "tests failed on: ${failed[*]}"
