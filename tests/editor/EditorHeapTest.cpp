@@ -1,8 +1,8 @@
-// The editor when memory cannot be had: text skips what it cannot make,
-// throws nothing, and works again once memory is there.
+// The editor when memory cannot be had: text and menus skip what they cannot
+// make, throw nothing, and work again once memory is there.
 
+#include "AskingGraphics.h"
 #include "FontCache.h"
-#include "IGraphicsHeadless.h"
 #include "LICE_SysBitmap.h"
 #include "TestPlug.h"
 #include "support/TestHeap.h"
@@ -86,5 +86,61 @@ TEST(EditorHeap, ObtainingAFontThrowsNothingWhicheverAllocationFails)
       break;
     }
   }
+}
+
+TEST(EditorHeap, MenuEntryThatCannotBeMadeWholeIsNotAdded)
+{
+  IMenu menu;
+  ASSERT_NE(menu.AddItem("first"), nullptr);
+  IMenuEntry* withoutRecord = nullptr;
+  IMenuEntry* withoutText = nullptr;
+  {
+    TestHeap::NewFailure fail(0);
+    withoutRecord = menu.AddItem("second");
+  }
+  {
+    TestHeap::Scope fail(true, false);
+    withoutText = menu.AddItem("third");
+  }
+  EXPECT_EQ(withoutRecord, nullptr);
+  EXPECT_EQ(withoutText, nullptr);
+  ASSERT_EQ(menu.NItems(), 1);
+  EXPECT_STREQ(menu.GetItem(0)->Text(), "first");
+  EXPECT_NE(menu.AddItem("second"), nullptr);
+  EXPECT_EQ(menu.NItems(), 2);
+}
+
+// A menu that lacks an entry would offer the wrong values: none is shown.
+TEST(EditorHeap, ValueMenuWithoutMemoryIsNotShown)
+{
+  TestPlug plug;
+  plug.GetParam(4)->SetupBool("switch", false);
+  IKnobMultiControl control(&plug, 0, 0, 4, IImageStrip());
+  IBounds bounds(0, 0, 10, 10);
+  struct Failure
+  {
+    const char* what;
+    long long newSucceeding;
+    bool heap;
+  };
+  const Failure failures[] = {{"first entry", 0, false}, {"second entry", 1, false}, {"entry texts", -1, true}};
+  for (const Failure& failure : failures)
+  {
+    SCOPED_TRACE(failure.what);
+    AskingGraphics graphics(&plug);
+    graphics.choose = 1;
+    {
+      TestHeap::NewFailure fail(failure.newSucceeding);
+      TestHeap::Scope heap(failure.heap, false);
+      graphics.AskUserForValue(&control, plug.GetParam(4), &bounds);
+    }
+    EXPECT_TRUE(graphics.shown.empty());
+    EXPECT_EQ(control.Value(), 0.0);
+  }
+  AskingGraphics graphics(&plug);
+  graphics.choose = 1;
+  graphics.AskUserForValue(&control, plug.GetParam(4), &bounds);
+  EXPECT_EQ(graphics.shown, (std::vector<std::string>{"off*", "on"}));
+  EXPECT_EQ(control.Value(), 1.0);
 }
 }
