@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <new>
 
 namespace
 {
@@ -53,16 +54,17 @@ LICE_CachedFont* FontCacheFind(const ITextStyle* style)
   return nullptr;
 }
 
-void FontCacheAdd(LICE_CachedFont* font, const ITextStyle* style)
+bool FontCacheAdd(LICE_CachedFont* font, const ITextStyle* style)
 {
-  CachedFont* record = new CachedFont{style->size, style->orientation, style->style, {}, font};
+  CachedFont* record = new (std::nothrow) CachedFont{style->size, style->orientation, style->style, {}, font};
+  if (!record)
+    return false;
   std::snprintf(record->name, sizeof record->name, "%.*s", kFontNameLength - 1, style->font);
   MutexGuard lock(&gFontCache.mutex);
-  if (!gFontCache.records.Add(record))
-  {
-    delete record;
-    delete font;
-  }
+  if (gFontCache.records.Add(record))
+    return true;
+  delete record;
+  return false;
 }
 
 void FontCacheReset() { gFontCache.Clear(); }

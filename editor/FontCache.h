@@ -7,7 +7,8 @@ class LICE_CachedFont;
 // alignment or quality), shared by every instance in the module. The lock
 // exists from module load; the fonts live until the module unloads.
 LICE_CachedFont* FontCacheFind(const ITextStyle* style);
-// Takes ownership of the font.
-void FontCacheAdd(LICE_CachedFont* font, const ITextStyle* style);
+// Takes ownership of the font and answers true. False, the font still the
+// caller's, when the cache cannot grow.
+bool FontCacheAdd(LICE_CachedFont* font, const ITextStyle* style);
 // Deletes every font, as module unload does; the cache stays usable (tests).
 void FontCacheReset();

@@ -236,7 +236,10 @@ void IGraphics::AskUserForValue(IControl* control, IPlugParameter* param, IBound
     for (int i = 0; i < param->DisplayTextCount(); ++i)
     {
       const char* text = param->DisplayTextFor(i);
-      choices.AddItem(text ? text : "", std::strcmp(text ? text : "", current) == 0 ? IMenuEntry::kChecked : 0);
+      // A menu without one of its entries would give the later ones the
+      // wrong values: none is shown.
+      if (!choices.AddItem(text ? text : "", std::strcmp(text ? text : "", current) == 0 ? IMenuEntry::kChecked : 0))
+        return;
     }
     IMenu* chosen = RunPopupMenu(&choices, bounds);
     if (chosen)

@@ -7,18 +7,26 @@
 #include "LICE_SysBitmap.h"
 #include "PlatformFont.h"
 
+#include <new>
+
 LICE_CachedFont* IGraphics::ObtainFont(ITextStyle* style)
 {
   LICE_CachedFont* font = FontCacheFind(style);
   if (!font)
   {
-    LiceFontHandle handle = CreatePlatformFont(*style);
-    // Without a system font nothing is cached: the next draw tries again.
-    if (!handle)
+    font = new (std::nothrow) LICE_CachedFont;
+    if (!font)
       return nullptr;
-    font = new LICE_CachedFont;
-    font->AdoptSystemFont(handle, FontOwnsHandle | FontNativeDraw);
-    FontCacheAdd(font, style);
+    const LiceFontHandle handle = CreatePlatformFont(*style);
+    if (handle)
+      font->AdoptSystemFont(handle, FontOwnsHandle | FontNativeDraw);
+    // Without a system font, or without room in the cache, the font is not
+    // used: the style keeps none and the next draw tries again.
+    if (!handle || !FontCacheAdd(font, style))
+    {
+      delete font;
+      return nullptr;
+    }
   }
   style->cachedFont = font;
   return font;

@@ -1,5 +1,6 @@
 #include "IGraphicsWin.h"
 
+#include "GuardedMessage.h"
 #include "IPlugBase.h"
 #include "LICE_Png.h"
 #include "LICE_SysBitmap.h"
@@ -171,7 +172,8 @@ LRESULT CALLBACK IGraphicsWin::EditorWindowProc(HWND window, UINT message, WPARA
   IGraphicsWin* editor = reinterpret_cast<IGraphicsWin*>(GetWindowLongPtrA(window, GWLP_USERDATA));
   if (!editor || editor->mWindow != window)
     return DefWindowProcA(window, message, wParam, lParam);
-  return editor->HandleMessage(window, message, wParam, lParam);
+  return HandleMessageGuarded(window, message, wParam, lParam,
+                              [&] { return editor->HandleMessage(window, message, wParam, lParam); });
 }
 
 LRESULT IGraphicsWin::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

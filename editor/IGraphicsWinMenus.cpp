@@ -2,6 +2,7 @@
 
 #include "IGraphicsWin.h"
 
+#include "GuardedMessage.h"
 #include "IMenu.h"
 #include "IPlugParameter.h"
 
@@ -119,7 +120,8 @@ LRESULT CALLBACK IGraphicsWin::TextEntryProc(HWND entry, UINT message, WPARAM wP
   IGraphicsWin* editor = parent ? reinterpret_cast<IGraphicsWin*>(GetWindowLongPtrA(parent, GWLP_USERDATA)) : nullptr;
   if (!editor || editor->mWindow != parent || editor->mEntryWindow != entry || !editor->mPreviousEntryProc)
     return DefWindowProcA(entry, message, wParam, lParam);
-  return editor->HandleEntryMessage(entry, message, wParam, lParam);
+  return HandleMessageGuarded(entry, message, wParam, lParam,
+                              [&] { return editor->HandleEntryMessage(entry, message, wParam, lParam); });
 }
 
 LRESULT IGraphicsWin::HandleEntryMessage(HWND entry, UINT message, WPARAM wParam, LPARAM lParam)

@@ -1,11 +1,16 @@
 #include "IMenu.h"
 
 #include <cstring>
+#include <new>
 
 IMenuEntry* IMenu::AddItem(const char* text, int flags)
 {
-  IMenuEntry* entry = new IMenuEntry(text, flags);
-  if (!mEntries.Add(entry))
+  IMenuEntry* entry = new (std::nothrow) IMenuEntry(text, flags);
+  if (!entry)
+    return nullptr;
+  // A text that could not be copied reads as empty.
+  const bool textKept = !text || !text[0] || entry->Text()[0];
+  if (!textKept || !mEntries.Add(entry))
   {
     delete entry;
     return nullptr;

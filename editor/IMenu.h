@@ -49,7 +49,8 @@ public:
   IMenu(const IMenu&) = delete;
   IMenu& operator=(const IMenu&) = delete;
 
-  // Null when the menu cannot grow.
+  // Null, adding nothing, when the entry cannot be made whole (its record,
+  // its text or the room in the list) for want of memory.
   IMenuEntry* AddItem(const char* text, int flags = 0);
   int NItems() const { return mEntries.Count(); }
   IMenuEntry* GetItem(int index) const { return mEntries.Get(index); }

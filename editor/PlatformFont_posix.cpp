@@ -4,6 +4,7 @@
 
 #include "PlatformFont.h"
 
+#include "HostCallGuard.h"
 #include "IGraphicsStructs.h"
 #include "LICE_StandInFont.h"
 
@@ -33,12 +34,15 @@ LiceStandInGlyph BoxGlyph(int size, std::uint16_t code)
 
 LiceFontHandle CreatePlatformFont(const ITextStyle& style)
 {
-  // Fonts are kept for the process's life, as the system's would be.
-  static auto* fonts = new std::vector<std::unique_ptr<LiceStandInFont>>();
-  std::unique_ptr<LiceStandInFont> font(new LiceStandInFont);
-  const int size = style.size;
-  font->lineHeight = (size > 0 ? size : 1) + (size > 0 ? size : 1) / 4;
-  font->glyph = [size](std::uint16_t code) { return BoxGlyph(size, code); };
-  fonts->push_back(std::move(font));
-  return StandInFontHandle(fonts->back().get());
+  // Like a system font, a stand-in is made or not: without memory it is not.
+  return GuardHostCall<LiceFontHandle>(nullptr, nullptr, [&style] {
+    // Fonts are kept for the process's life, as the system's would be.
+    static auto* fonts = new std::vector<std::unique_ptr<LiceStandInFont>>();
+    std::unique_ptr<LiceStandInFont> font(new LiceStandInFont);
+    const int size = style.size;
+    font->lineHeight = (size > 0 ? size : 1) + (size > 0 ? size : 1) / 4;
+    font->glyph = [size](std::uint16_t code) { return BoxGlyph(size, code); };
+    fonts->push_back(std::move(font));
+    return StandInFontHandle(fonts->back().get());
+  });
 }

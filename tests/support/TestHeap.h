@@ -25,4 +25,11 @@ struct Scope
   }
   ~Scope() { failAll = failReallocation = false; }
 };
+
+// operator new fails after this many more allocations until the scope ends.
+struct NewFailure
+{
+  explicit NewFailure(long long after) { newFailsAfter = after; }
+  ~NewFailure() { newFailsAfter = -1; }
+};
 }
