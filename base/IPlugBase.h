@@ -100,13 +100,34 @@ public:
   void SetHost(const char* productName, int version);
 
   // Processing glue, called by the wrapper for every block while it holds
-  // the plug mutex: set the connections, bind inputs, bind outputs, then
-  // render or bypass. A block longer than the block size first grows the
-  // scratch buffers to its length.
+  // the plug mutex: set the connections, then for each part of the block
+  // (ProcessInParts) bind inputs, bind outputs, and render or bypass.
   void SetInputChannelConnections(int first, int count, bool connected);
   void SetOutputChannelConnections(int first, int count, bool connected);
+  // Runs a host block of nFrames as consecutive parts of at most the block
+  // size, the length of every scratch buffer: part (start, n) binds the
+  // host's frames start to start + n - 1 and processes them. Hosts do send
+  // more frames than they announced (offline bounces, a first block after a
+  // change); such a block needs no memory and leaves the block size as it
+  // is. False, with no part run, when there is no frame or no block size.
+  template <class Part>
+  bool ProcessInParts(int nFrames, Part&& part)
+  {
+    const int most = mBlockSize;
+    if (nFrames <= 0 || most <= 0)
+      return false;
+    for (int start = 0; start < nFrames;)
+    {
+      const int n = nFrames - start < most ? nFrames - start : most;
+      part(start, n);
+      start += n;
+    }
+    return true;
+  }
   // Host buffers are read and written from frame startFrame on; a host
   // buffer that is null reads as silence (inputs) or takes nothing (outputs).
+  // A part longer than the block size is not converted, rendered or
+  // bypassed.
   void BindInputBuffers(int first, int count, float** hostBuffers, int nFrames, int startFrame = 0);
   void BindOutputBuffers(int first, int count, float** hostBuffers, int startFrame = 0);
   void RenderBuffers(int nFrames);
@@ -115,8 +136,6 @@ public:
   // latency is reported, else the base pass-through (never the effect's).
   void BypassDouble(double** inputs, double** outputs, int nFrames);
   void ClearScratchBuffers();
-  // False when the scratch buffers cannot hold nFrames.
-  bool EnsureBlockSize(int nFrames);
   // 64-bit host buffers used in place: each connected channel takes the
   // next host buffer (from frame startFrame), and one whose host buffer is
   // null works in its scratch (silent, for an input); unconnected channels

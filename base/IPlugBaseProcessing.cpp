@@ -55,16 +55,9 @@ void IPlugBase::SetOutputChannelConnections(int first, int count, bool connected
   SetConnections(mOutChannels, first, count, connected);
 }
 
-bool IPlugBase::EnsureBlockSize(int nFrames)
-{
-  if (nFrames > mBlockSize)
-    ChangeBlockSize(nFrames);
-  return nFrames <= mBlockSize;
-}
-
 void IPlugBase::BindInputBuffers(int first, int count, float** hostBuffers, int nFrames, int startFrame)
 {
-  const bool fits = EnsureBlockSize(nFrames);
+  const bool fits = nFrames > 0 && nFrames <= mBlockSize;
   int nextHostBuffer = 0;
   for (int i = first < 0 ? 0 : first; i < first + count && i < NInChannels(); ++i)
   {
@@ -135,7 +128,7 @@ void IPlugBase::BindOutputBuffersInPlace(int first, int count, double** hostBuff
 
 void IPlugBase::RenderBuffers(int nFrames)
 {
-  if (nFrames <= 0 || !EnsureBlockSize(nFrames))
+  if (nFrames <= 0 || nFrames > mBlockSize)
     return;
   ProcessDouble(mInData.Get(), mOutData.Get(), nFrames);
   WriteHostOutputs(nFrames);
@@ -143,7 +136,7 @@ void IPlugBase::RenderBuffers(int nFrames)
 
 void IPlugBase::AccumulateFloatBuffers(int nFrames)
 {
-  if (nFrames <= 0 || !EnsureBlockSize(nFrames))
+  if (nFrames <= 0 || nFrames > mBlockSize)
     return;
   ProcessDouble(mInData.Get(), mOutData.Get(), nFrames);
   AddToHostOutputs(nFrames);
@@ -151,7 +144,7 @@ void IPlugBase::AccumulateFloatBuffers(int nFrames)
 
 void IPlugBase::BypassBuffers(int nFrames)
 {
-  if (nFrames <= 0 || !EnsureBlockSize(nFrames))
+  if (nFrames <= 0 || nFrames > mBlockSize)
     return;
   BypassDouble(mInData.Get(), mOutData.Get(), nFrames);
   WriteHostOutputs(nFrames);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace
@@ -106,20 +107,77 @@ TEST(ProcessingGlue, BypassWithLatencyDelaysThroughTheLine)
   EXPECT_EQ(RunBlock(plug, {1, 2, 3, 4, 5}, {0, 0, 0, 0, 0}), (std::vector<float>{1, 2, 3, 4, 5}));
 }
 
-TEST(ProcessingGlue, LongerBlockGrowsTheScratchFirst)
+// The parts a host block is processed in: consecutive, none longer than
+// the block size, and none at all without a frame or a block size.
+TEST(ProcessingGlue, BlockGoesInPartsOfTheBlockSize)
 {
-  DoublingPlug plug;
-  plug.ChangeBlockSize(2);
-  std::vector<float> in(1000, 0.25f);
-  const std::vector<float> out = RunBlock(plug, in, in);
-  EXPECT_EQ(plug.GetBlockSize(), 1000);
-  EXPECT_EQ(out, std::vector<float>(1000, 0.5f));
+  const struct
+  {
+    int blockSize, frames;
+    bool processed;
+    std::vector<std::pair<int, int>> parts;
+  } cases[] = {
+    {4, 10, true, {{0, 4}, {4, 4}, {8, 2}}},
+    {4, 8, true, {{0, 4}, {4, 4}}},
+    {4, 4, true, {{0, 4}}},
+    {4, 3, true, {{0, 3}}},
+    {1, 3, true, {{0, 1}, {1, 1}, {2, 1}}},
+    {4, 0, false, {}},
+    {4, -4, false, {}},
+    {0, 5, false, {}},
+  };
+  for (const auto& c : cases)
+  {
+    TestPlug plug;
+    plug.ChangeBlockSize(c.blockSize);
+    std::vector<std::pair<int, int>> parts;
+    EXPECT_EQ(plug.ProcessInParts(c.frames, [&](int start, int n) { parts.emplace_back(start, n); }), c.processed)
+        << c.blockSize << " " << c.frames;
+    EXPECT_EQ(parts, c.parts) << c.blockSize << " " << c.frames;
+    EXPECT_EQ(plug.GetBlockSize(), c.blockSize);
+  }
 }
 
-TEST(ProcessingGlue, BlockBeforeAnyBlockSizeIsSafe)
+// A block longer than the block size: every frame processed, part by part
+// from where the last ended, the binding traced for every part, and the
+// scratch buffers as they were.
+TEST(ProcessingGlue, LongerBlockGoesInPartsWithTheScratchAsItWas)
+{
+  DoublingPlug plug;
+  plug.ChangeBlockSize(100);
+  const double* scratch = plug.GetInChannel(0)->scratch.Get();
+  std::vector<float> in0(1001), in1(1001), expected0(1001), expected1(1001);
+  for (int f = 0; f < 1001; ++f)
+  {
+    in0[f] = 0.25f * f;
+    in1[f] = -0.5f * f;
+    expected0[f] = 0.5f * f;
+    expected1[f] = -1.0f * f;
+  }
+  std::vector<float> out0(1001, -9.0f), out1(1001, -9.0f);
+  float* inputs[2] = {in0.data(), in1.data()};
+  float* outputs[2] = {out0.data(), out1.data()};
+  testing::internal::CaptureStdout();
+  plug.ProcessBlock(inputs, outputs, 1001);
+  const std::string printed = testing::internal::GetCapturedStdout();
+  EXPECT_EQ(out0, expected0);
+  EXPECT_EQ(out1, expected1);
+  EXPECT_EQ(plug.GetBlockSize(), 100);
+  EXPECT_EQ(plug.GetInChannel(0)->scratch.Get(), scratch);
+  EXPECT_EQ(plug.GetInChannel(0)->scratch.Count(), 100);
+  std::string perPart;
+  for (int part = 0; part < 11; ++part)
+    perPart += "attaching channel 0 ...done\nattaching channel 1 ...done\n";
+  EXPECT_EQ(printed, perPart);
+}
+
+// Before any block size there is no scratch to work in: the outputs are
+// silent, and nothing is grown.
+TEST(ProcessingGlue, BlockBeforeAnyBlockSizeIsSilent)
 {
   DoublingPlug plug;  // block size 0, slots null
-  EXPECT_EQ(RunBlock(plug, {1, 2}, {3, 4}), (std::vector<float>{2, 4}));
+  EXPECT_EQ(RunBlock(plug, {1, 2}, {3, 4}), (std::vector<float>{0, 0}));
+  EXPECT_EQ(plug.GetBlockSize(), 0);
 }
 
 TEST(ProcessingGlue, UnconnectedOutputIsComputedButNotWritten)

@@ -3,6 +3,10 @@
 #include <cstdint>
 #include <vector>
 
+// The frames of every stretch of voice and of hiss in SibilantSignal: the
+// first burst of hiss begins at this frame.
+constexpr int kSibilantStretch = 8820;
+
 // Deterministic test signals made without the math library, so that every
 // target sees the same samples: a voiced buzz with bursts of hiss.
 inline std::vector<double> SibilantSignal(int nFrames, std::uint32_t seed, double hissLevel = 0.4)
@@ -29,7 +33,7 @@ inline std::vector<double> SibilantSignal(int nFrames, std::uint32_t seed, doubl
     const int phase = i % period;
     const double triangle = (phase < period / 2 ? phase : period - phase) / 50.0 - 1.0;
     // 200 ms of hiss in every 400 ms, the voice almost silent meanwhile.
-    const bool hiss = (i / 8820) % 2 == 1;
+    const bool hiss = (i / kSibilantStretch) % 2 == 1;
     samples[i] = (hiss ? 0.02 : 0.3) * triangle + (hiss ? hissLevel : 0.002) * 0.1 * y;
   }
   return samples;

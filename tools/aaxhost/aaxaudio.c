@@ -142,8 +142,8 @@ static void CheckBypass(const Callbacks* callbacks, Instance* instance)
 
 /* A block of 2048 frames, longer than the buffers an instance starts
  * with: every frame processed, and every frame passed through when
- * bypassed. (That it equals the effect run directly with such blocks, the
- * render comparisons show.) */
+ * bypassed. (That it equals the effect run directly in blocks of the
+ * instance's size, the render comparisons show.) */
 static void CheckLongBlock(const Callbacks* callbacks)
 {
   static float in[2][kLongBlock], out[2][kLongBlock];

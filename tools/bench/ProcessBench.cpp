@@ -1,6 +1,7 @@
 // ProcessDouble of the effect on stereo 48 kHz sibilant speech, against the
 // same processing written the straightforward way, and against a whole VST3
-// process call around it (32-bit and 64-bit host buffers).
+// process call around it (32-bit and 64-bit host buffers), also with host
+// blocks longer than the set-up.
 
 #include "HostBlock.h"
 #include "IPlugVST3.h"
@@ -101,34 +102,34 @@ void BM_Straightforward(benchmark::State& state)
 
 // The module's audio entry as a host calls it, per block: parameter queue
 // (empty here), connections, binding (and conversion for 32-bit buffers),
-// the effect, and the binding trace on standard output.
-void BM_Vst3Process(benchmark::State& state)
+// the effect, and the binding trace on standard output. The host sends
+// blocks of hostBlock frames to an instance set up for at most setUpBlock;
+// each iteration runs the speech up to a whole number of spans.
+void RunVst3Process(benchmark::State& state, int hostBlock, int setUpBlock, int span, Steinberg::int32 sampleSize)
 {
   using namespace Steinberg;
   using namespace Steinberg::Vst;
-  const int block = static_cast<int>(state.range(0));
-  const int32 sampleSize = static_cast<int32>(state.range(1));
   const Speech& speech = LoadSpeech();
-  const int n = static_cast<int>(speech.left.size()) / block * block;
+  const int n = static_cast<int>(speech.left.size()) / span * span;
   ZelvarLispera<IPlugVST3>* plug = new ZelvarLispera<IPlugVST3>(IPlugVST3::InstanceInfo());
   plug->initialize(nullptr);
-  ProcessSetup setup = {kRealtime, sampleSize, block, 48000.0};
+  ProcessSetup setup = {kRealtime, sampleSize, setUpBlock, 48000.0};
   plug->setupProcessing(setup);
   plug->setActive(true);
   std::vector<float> left32(speech.left.begin(), speech.left.end()), right32(speech.right.begin(), speech.right.end());
-  std::vector<float> out32[2] = {std::vector<float>(block), std::vector<float>(block)};
-  std::vector<double> out64[2] = {std::vector<double>(block), std::vector<double>(block)};
+  std::vector<float> out32[2] = {std::vector<float>(hostBlock), std::vector<float>(hostBlock)};
+  std::vector<double> out64[2] = {std::vector<double>(hostBlock), std::vector<double>(hostBlock)};
   long long frames = 0;
   for (auto _ : state)
   {
-    for (int start = 0; start < n; start += block)
+    for (int start = 0; start < n; start += hostBlock)
     {
       float* ins32[2] = {left32.data() + start, right32.data() + start};
       float* outs32[2] = {out32[0].data(), out32[1].data()};
       double* ins64[2] = {const_cast<double*>(speech.left.data()) + start,
                           const_cast<double*>(speech.right.data()) + start};
       double* outs64[2] = {out64[0].data(), out64[1].data()};
-      HostBlock data(sampleSize, block, ins32, outs32, ins64, outs64);
+      HostBlock data(sampleSize, hostBlock, ins32, outs32, ins64, outs64);
       plug->process(data.data);
     }
     benchmark::DoNotOptimize(out32[0].data());
@@ -138,6 +139,20 @@ void BM_Vst3Process(benchmark::State& state)
   SetFramesCounter(state, frames);
   plug->terminate();
   plug->release();
+}
+
+void BM_Vst3Process(benchmark::State& state)
+{
+  const int block = static_cast<int>(state.range(0));
+  RunVst3Process(state, block, block, block, static_cast<Steinberg::int32>(state.range(1)));
+}
+
+// One 4096-frame host block to an instance set up for 512 (processed in
+// eight parts of 512), against eight 512-frame host blocks: both run the
+// same frames of the speech.
+void BM_Vst3LongBlock(benchmark::State& state)
+{
+  RunVst3Process(state, static_cast<int>(state.range(0)), 512, 4096, static_cast<Steinberg::int32>(state.range(1)));
 }
 }
 
@@ -154,6 +169,13 @@ BENCHMARK(BM_Vst3Process)
     ->Args({64, 0})
     ->Args({512, 0})
     ->Args({64, 1})
+    ->Args({512, 1})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Vst3LongBlock)
+    ->ArgNames({"host_block", "sample_size"})
+    ->Args({4096, 0})
+    ->Args({512, 0})
+    ->Args({4096, 1})
     ->Args({512, 1})
     ->Unit(benchmark::kMillisecond);
 

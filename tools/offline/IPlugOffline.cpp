@@ -1,5 +1,7 @@
 #include "IPlugOffline.h"
 
+#include <cstring>
+
 IPlugOffline::IPlugOffline(InstanceInfo instanceInfo, int nParams, const char* channelIOStr, int nPresets,
                            const char* effectName, const char* productName, const char* mfrName,
                            int vendorVersion, int uniqueID, int mfrID, int latency,
@@ -27,12 +29,20 @@ void IPlugOffline::ProcessBlock(float** inputs, float** outputs, int nFrames, in
   SetInputChannelConnections(nIn, NInChannels() - nIn, false);
   SetOutputChannelConnections(0, nOut, true);
   SetOutputChannelConnections(nOut, NOutChannels() - nOut, false);
-  BindInputBuffers(0, NInChannels(), inputs, nFrames);
-  BindOutputBuffers(0, NOutChannels(), outputs);
-  if (IsBypassed())
-    BypassBuffers(nFrames);
-  else
-    RenderBuffers(nFrames);
+  const bool bypassed = IsBypassed();
+  const bool processed = ProcessInParts(nFrames, [&](int start, int n) {
+    BindInputBuffers(0, NInChannels(), inputs, n, start);
+    BindOutputBuffers(0, NOutChannels(), outputs, start);
+    if (bypassed)
+      BypassBuffers(n);
+    else
+      RenderBuffers(n);
+  });
+  // Before a set-up there is no scratch to work in: the outputs are silent.
+  if (!processed && nFrames > 0 && outputs)
+    for (int c = 0; c < nOut && c < NOutChannels(); ++c)
+      if (outputs[c])
+        std::memset(outputs[c], 0, nFrames * sizeof(float));
 }
 
 void IPlugOffline::ProcessInterleaved(const float* input, float* output, int nFrames, int nChannels)

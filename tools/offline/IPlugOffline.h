@@ -27,7 +27,8 @@ public:
   // Sets the sample rate and block size as a host's set-up would.
   void SetUpProcessing(double sampleRate, int blockSize);
   // One block of 32-bit audio through the processing glue, with the first
-  // nChannels inputs and outputs connected (all when negative).
+  // nChannels inputs and outputs connected (all when negative), in parts of
+  // the block size when it is longer; silence before any set-up.
   void ProcessBlock(float** inputs, float** outputs, int nFrames, int nChannels = -1);
   // The same for a block of interleaved frames of nChannels (1 or 2), as
   // audio files hold them; input and output may be the same buffer.

@@ -37,18 +37,24 @@ void IPlugAAX::ProcessAlgorithmContext(const AAX_AlgorithmContext& context)
     ReceiveMidi(context.inputMidiNode);
   SetCurrentTransport(context.transportNode ? context.transportNode->GetTransport() : nullptr);
 
+  // Scratch and connections are set once per host block: a channel the
+  // host does not feed stays silent through every part of it.
   ClearScratchBuffers();
   SetInputChannelConnections(0, NInChannels(), false);
   SetInputChannelConnections(0, hostInputs, true);
-  std::printf("attach input buffers: 0 - %d\n", NInChannels());
-  BindInputBuffers(0, NInChannels(), context.audioInputs, frames);
   SetOutputChannelConnections(0, hostOutputs, true);
   SetOutputChannelConnections(hostOutputs, NOutChannels() - hostOutputs, false);
-  BindOutputBuffers(0, NOutChannels(), context.audioOutputs);
-  if (bypass)
-    BypassBuffers(frames);
-  else
-    RenderBuffers(frames);
+  std::printf("attach input buffers: 0 - %d\n", NInChannels());
+  // The host announces no block size: the limit is the one the instance
+  // has prepared (its construction's, or a later ChangeBlockSize).
+  ProcessInParts(frames, [&](int start, int n) {
+    BindInputBuffers(0, NInChannels(), context.audioInputs, n, start);
+    BindOutputBuffers(0, NOutChannels(), context.audioOutputs, start);
+    if (bypass)
+      BypassBuffers(n);
+    else
+      RenderBuffers(n);
+  });
 }
 
 void IPlugAAX::ReceiveMidi(AAX_IMidiNode* node)

@@ -84,13 +84,16 @@ private:
   intptr_t GetChunk(bool bank, void** data);
   intptr_t SetChunk(bool bank, intptr_t size, const void* data);
 
-  // The audio callbacks' binding of the host's channel buffers.
-  bool BindHostBuffers(float** inputs, float** outputs, int nFrames);
+  // Whether the audio callbacks process a block at all.
+  bool BeginHostBlock(bool hasBuffers, int nFrames);
+  // The audio callbacks' binding of the host's channel buffers, from frame
+  // startFrame on, for one part of a block (ProcessInParts).
+  void BindHostBuffers(float** inputs, float** outputs, int startFrame, int nFrames);
   // A block of 32-bit audio rendered into the host's outputs (replacing or
   // adding to them).
   static void ProcessFloatBlock(AEffect* effect, float** inputs, float** outputs, int32_t nFrames,
                                 void (IPlugBase::*render)(int));
-  bool BindHostBuffersDouble(double** inputs, double** outputs, int nFrames);
+  void BindHostBuffersDouble(double** inputs, double** outputs, int startFrame, int nFrames);
 
   ERect mEditRect = {0, 0, 0, 0};
   audioMasterCallback mHostCallback;

@@ -19,28 +19,27 @@ void Guarded(Work&& work)
 }
 
 // A block with no frames or without the host's buffer arrays processes
-// nothing; one longer than the block size grows the scratch first, and is
-// not processed when it cannot.
-bool IPlugVST::BindHostBuffers(float** inputs, float** outputs, int nFrames)
+// nothing. For one that is processed the host hears the wish for MIDI,
+// once, however many parts the block takes.
+bool IPlugVST::BeginHostBlock(bool hasBuffers, int nFrames)
 {
-  if (nFrames <= 0 || !inputs || !outputs || !EnsureBlockSize(nFrames))
+  if (nFrames <= 0 || !hasBuffers)
     return false;
   if (DoesMIDI())
     HostCall(audioMasterWantMidi);
-  BindInputBuffers(0, NInChannels(), inputs, nFrames);
-  BindOutputBuffers(0, NOutChannels(), outputs);
   return true;
 }
 
-bool IPlugVST::BindHostBuffersDouble(double** inputs, double** outputs, int nFrames)
+void IPlugVST::BindHostBuffers(float** inputs, float** outputs, int startFrame, int nFrames)
 {
-  if (nFrames <= 0 || !inputs || !outputs || !EnsureBlockSize(nFrames))
-    return false;
-  if (DoesMIDI())
-    HostCall(audioMasterWantMidi);
-  BindInputBuffersInPlace(0, NInChannels(), inputs, nFrames);
-  BindOutputBuffersInPlace(0, NOutChannels(), outputs);
-  return true;
+  BindInputBuffers(0, NInChannels(), inputs, nFrames, startFrame);
+  BindOutputBuffers(0, NOutChannels(), outputs, startFrame);
+}
+
+void IPlugVST::BindHostBuffersDouble(double** inputs, double** outputs, int startFrame, int nFrames)
+{
+  BindInputBuffersInPlace(0, NInChannels(), inputs, nFrames, startFrame);
+  BindOutputBuffersInPlace(0, NOutChannels(), outputs, startFrame);
 }
 
 void IPlugVST::ProcessFloatBlock(AEffect* effect, float** inputs, float** outputs, int32_t nFrames,
@@ -51,8 +50,12 @@ void IPlugVST::ProcessFloatBlock(AEffect* effect, float** inputs, float** output
     return;
   Guarded([&] {
     MutexGuard lock(plug->GetMutex());
-    if (plug->BindHostBuffers(inputs, outputs, nFrames))
-      (plug->*render)(nFrames);
+    if (!plug->BeginHostBlock(inputs && outputs, nFrames))
+      return;
+    plug->ProcessInParts(nFrames, [&](int start, int n) {
+      plug->BindHostBuffers(inputs, outputs, start, n);
+      (plug->*render)(n);
+    });
   });
 }
 
@@ -73,11 +76,14 @@ void IPlugVST::HostProcessDouble(AEffect* effect, double** inputs, double** outp
     return;
   Guarded([&] {
     MutexGuard lock(plug->GetMutex());
-    if (!plug->BindHostBuffersDouble(inputs, outputs, nFrames))
+    if (!plug->BeginHostBlock(inputs && outputs, nFrames))
       return;
     double** in = plug->NInChannels() ? plug->GetInChannel(0)->slot : nullptr;
     double** out = plug->NOutChannels() ? plug->GetOutChannel(0)->slot : nullptr;
-    plug->ProcessDouble(in, out, nFrames);
+    plug->ProcessInParts(nFrames, [&](int start, int n) {
+      plug->BindHostBuffersDouble(inputs, outputs, start, n);
+      plug->ProcessDouble(in, out, n);
+    });
   });
 }
 

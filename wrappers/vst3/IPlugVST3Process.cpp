@@ -49,36 +49,30 @@ tresult PLUGIN_API IPlugVST3::process(ProcessData& data)
   if (nFrames <= 0 || (sampleSize != kSample32 && sampleSize != kSample64))
     return kResultOk;
 
-  const int blockSize = GetBlockSize();
-  if (blockSize <= 0)
-  {
-    SilenceHostOutputs(data, sample32);
-    return kResultOk;
-  }
-  // A block longer than the set-up's maximum is processed in parts that fit
-  // the scratch buffers: nothing is allocated on the audio thread.
-  for (int done = 0; done < nFrames; done += blockSize)
-  {
-    const int n = nFrames - done < blockSize ? nFrames - done : blockSize;
+  // One bypass state for the whole host block, however many parts it takes.
+  const bool bypassed = IsBypassed();
+  const bool processed = ProcessInParts(nFrames, [&](int start, int n) {
     if (sample32)
     {
-      BindBuffers32(data, done, n);
-      if (IsBypassed())
+      BindBuffers32(data, start, n);
+      if (bypassed)
         BypassBuffers(n);
       else
         RenderBuffers(n);
     }
     else
     {
-      BindBuffers64(data, done, n);
+      BindBuffers64(data, start, n);
       double** inputs = NInChannels() ? GetInChannel(0)->slot : nullptr;
       double** outputs = NOutChannels() ? GetOutChannel(0)->slot : nullptr;
-      if (IsBypassed())
+      if (bypassed)
         BypassDouble(inputs, outputs, n);
       else
         ProcessDouble(inputs, outputs, n);
     }
-  }
+  });
+  if (!processed)
+    SilenceHostOutputs(data, sample32);
   return kResultOk;
 }
 

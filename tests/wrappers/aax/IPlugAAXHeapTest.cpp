@@ -1,12 +1,15 @@
 // The wrapper when memory runs out while the host initialises it: nothing
 // is thrown into the host, nothing is left behind, and what could be made
-// works.
+// works; and its audio callback, which needs no memory at all.
 
 #include "AAXDescription.h"
 #include "AAX_CEffectGUI_IPLUG.h"
 #include "AaxInstance.h"
+#include "effect/TestSignals.h"
+#include "support/SameBits.h"
 #include "support/TestHeap.h"
 
+#include <cstdio>
 #include <string>
 
 namespace
@@ -71,6 +74,75 @@ TEST(AaxWrapperWithoutMemory, InitialisationAtEveryAllocation)
   }
   EXPECT_GT(succeeding, 20);
   EXPECT_EQ(CACFUnknown::LiveObjects(), 0);
+}
+
+// An instance initialised over its own host and prepared for blocks of
+// blockSize; uninitialised and released at the end.
+struct PreparedInstance
+{
+  explicit PreparedInstance(int blockSize) : plug(CreatePlugInstance<IPlugAAX>())
+  {
+    plug->AddRef();
+    plug->InitializeEffect(&host);
+    plug->ChangeBlockSize(blockSize);
+  }
+  ~PreparedInstance()
+  {
+    plug->UninitializeEffect();
+    plug->Release();
+  }
+  PreparedInstance(const PreparedInstance&) = delete;
+  PreparedInstance& operator=(const PreparedInstance&) = delete;
+
+  hostfakes::Host host;
+  IPlugAAX* plug;
+};
+
+// Sibilant speech from within a burst of hiss, frames start to start + n - 1
+// of it through the process callback as one context.
+struct Speech
+{
+  explicit Speech(int frames)
+  {
+    for (int c = 0; c < 2; ++c)
+    {
+      const std::vector<double> signal = SibilantSignal(kSibilantStretch + frames, 17u + c);
+      in[c].assign(signal.begin() + kSibilantStretch, signal.end());
+      out[c].assign(frames, 0.0f);
+    }
+  }
+  void Process(IPlugAAX* plug, int start, int n)
+  {
+    float* ins[2] = {in[0].data() + start, in[1].data() + start};
+    float* outs[2] = {out[0].data() + start, out[1].data() + start};
+    Block(plug, ins, outs, n).Process();
+  }
+  std::vector<float> in[2], out[2];
+};
+
+// A host block eight times the size the instance has prepared goes in parts
+// of that size: nothing is allocated, the block size stays, and the host
+// hears what blocks of that size give, bit for bit.
+TEST(AaxWrapperHeap, LongBlockGoesInPartsOfThePreparedSize)
+{
+  constexpr int kBlockSize = 512, kLong = 8 * kBlockSize;
+  PreparedInstance whole(kBlockSize), parts(kBlockSize);
+  ASSERT_EQ(whole.plug->GetBlockSize(), kBlockSize);
+  Speech a(kLong), b(kLong);
+
+  whole.host.log.quiet = true;
+  std::printf("counting allocations from here\n");
+  const long long before = TestHeap::Allocations();
+  a.Process(whole.plug, 0, kLong);
+  EXPECT_EQ(TestHeap::Allocations() - before, 0);
+  whole.host.log.quiet = false;
+  EXPECT_EQ(whole.plug->GetBlockSize(), kBlockSize);
+
+  for (int start = 0; start < kLong; start += kBlockSize)
+    b.Process(parts.plug, start, kBlockSize);
+  for (int c = 0; c < 2; ++c)
+    EXPECT_TRUE(SameBits(a.out[c], b.out[c])) << c;
+  EXPECT_NE(a.out[0], a.in[0]) << "the effect ran";
 }
 
 // The create callbacks answer null when their object cannot be made, at

@@ -93,38 +93,54 @@ enum class Callback
   DoubleInPlace,
 };
 
-// One block through a callback; the result as floats (the double path's
-// narrowed). Accumulating outputs start at 0.
-void Process(Instance& instance, Block& block, Callback callback)
+// Frames start to start + n - 1 of a block through a callback, as one host
+// block; the result as floats (the double path's narrowed). Accumulating
+// outputs start at 0.
+void ProcessPart(Instance& instance, Block& block, Callback callback, int start, int n)
 {
   AEffect* e = instance.effect;
+  float* ins[2];
+  float* outs[2];
+  double* ins64[2];
+  double* outs64[2];
+  for (int c = 0; c < 2; ++c)
+  {
+    ins[c] = block.ins[c] + start;
+    outs[c] = block.outs[c] + start;
+    ins64[c] = block.ins64[c] + start;
+    outs64[c] = block.outs64[c] + start;
+  }
   testing::internal::CaptureStdout();  // the glue's binding trace
   switch (callback)
   {
   case Callback::Replacing:
-    e->processReplacing(e, block.ins, block.outs, block.frames);
+    e->processReplacing(e, ins, outs, n);
     break;
   case Callback::Accumulate:
-    e->process(e, block.ins, block.outs, block.frames);
+    e->process(e, ins, outs, n);
     break;
   case Callback::ReplacingInPlace:
     for (int c = 0; c < 2; ++c)
-      block.out[c] = block.in[c];
-    e->processReplacing(e, block.outs, block.outs, block.frames);
+      std::copy(ins[c], ins[c] + n, outs[c]);
+    e->processReplacing(e, outs, outs, n);
     break;
   case Callback::Double:
   case Callback::DoubleInPlace:
     if (callback == Callback::DoubleInPlace)
       for (int c = 0; c < 2; ++c)
-        block.out64[c] = block.in64[c];
-    e->processDoubleReplacing(e, callback == Callback::Double ? block.ins64 : block.outs64, block.outs64,
-                              block.frames);
+        std::copy(ins64[c], ins64[c] + n, outs64[c]);
+    e->processDoubleReplacing(e, callback == Callback::Double ? ins64 : outs64, outs64, n);
     for (int c = 0; c < 2; ++c)
-      for (int f = 0; f < block.frames; ++f)
-        block.out[c][f] = static_cast<float>(block.out64[c][f]);
+      for (int f = 0; f < n; ++f)
+        outs[c][f] = static_cast<float>(outs64[c][f]);
     break;
   }
   testing::internal::GetCapturedStdout();
+}
+
+void Process(Instance& instance, Block& block, Callback callback)
+{
+  ProcessPart(instance, block, callback, 0, block.frames);
 }
 
 // Every callback gives what the effect gives on the offline wrapper, bit
@@ -212,34 +228,41 @@ TEST(IPlugVSTProcess, EmptyOrMissingBlocksProcessNothing)
   EXPECT_EQ(instance.plug()->GetBlockSize(), 64);
 }
 
-// A block longer than the block size grows the scratch buffers first, on
-// both paths; with a disconnected input the double path reads that input's
-// grown scratch, never the old one.
-TEST(IPlugVSTProcess, LongerBlocksGrowTheScratchFirst)
+// A block longer than the block size goes in parts of it, on every
+// callback: the host hears what blocks of that size give, bit for bit, and
+// the block size stays. With a disconnected input the double path reads
+// that input's scratch within its length; a disconnected output takes
+// nothing.
+TEST(IPlugVSTProcess, LongerBlocksGoInPartsOfTheBlockSize)
 {
-  for (Callback callback : {Callback::Replacing, Callback::Double, Callback::Accumulate})
+  for (Callback callback : {Callback::Replacing, Callback::Double, Callback::Accumulate, Callback::ReplacingInPlace,
+                            Callback::DoubleInPlace})
   {
     for (int channels : {2, 1})
     {
-      Instance longer, fitting;
-      Prepare(longer, 44100.0f, 64);
-      Prepare(fitting, 44100.0f, 1000);
+      Instance whole, parts;
       VstSpeakerArrangement arrangement = {};
       arrangement.numChannels = channels;
-      for (Instance* instance : {&longer, &fitting})
+      for (Instance* instance : {&whole, &parts})
+      {
+        Prepare(*instance, 44100.0f, 64);
         instance->Dispatch(effSetSpeakerArrangement, 0, reinterpret_cast<intptr_t>(&arrangement), &arrangement);
+      }
       Block a(1000), b(1000);
       if (channels == 1)
         for (int f = 0; f < 1000; ++f)
           a.out[1][f] = b.out[1][f] = a.out64[1][f] = b.out64[1][f] = 5.0f;
-      Process(longer, a, callback);
-      Process(fitting, b, callback);
-      EXPECT_EQ(longer.plug()->GetBlockSize(), 1000);
+      Process(whole, a, callback);
+      for (int start = 0; start < 1000; start += 64)
+        ProcessPart(parts, b, callback, start, std::min(64, 1000 - start));
+      EXPECT_EQ(whole.plug()->GetBlockSize(), 64);
       EXPECT_EQ(a.out[0], b.out[0]) << static_cast<int>(callback) << " " << channels;
       EXPECT_EQ(a.out[1], b.out[1]) << static_cast<int>(callback) << " " << channels;
-      if (channels == 1)
+      EXPECT_NE(a.out[0], a.in[0]) << "the effect ran";
+      const bool inPlace = callback == Callback::ReplacingInPlace || callback == Callback::DoubleInPlace;
+      if (channels == 1 && !inPlace)
       {
-        EXPECT_EQ(a.out64[1][999], 5.0) << "a disconnected output takes nothing";
+        EXPECT_EQ(a.out[1][999], 5.0f) << "a disconnected output takes nothing";
       }
     }
   }

@@ -6,6 +6,8 @@
 #include "HostBlock.h"
 #include "Vst3Effect.h"
 #include "Vst3Fakes.h"
+#include "effect/TestSignals.h"
+#include "support/SameBits.h"
 #include "support/TestHeap.h"
 
 #include <gtest/gtest.h>
@@ -37,19 +39,29 @@ struct Released
   IPlugVST3* plug;
 };
 
+// An instance set up and activated as a host does before processing.
+IPlugVST3* Prepared(int32 sampleSize, int32 maxSamplesPerBlock)
+{
+  IPlugVST3* plug = CreatePlugInstance<IPlugVST3>();
+  if (!plug)
+    return nullptr;
+  plug->initialize(nullptr);
+  SpeakerArrangement stereo = SpeakerArr::kStereo;
+  plug->setBusArrangements(&stereo, 1, &stereo, 1);
+  ProcessSetup setup = {kRealtime, sampleSize, maxSamplesPerBlock, 48000.0};
+  plug->setupProcessing(setup);
+  plug->setActive(true);
+  return plug;
+}
+
 TEST(Vst3Heap, ProcessAllocatesNothingFromTheFirstBlockOn)
 {
   for (int32 sampleSize : {kSample32, kSample64})
   {
-    Released instance(CreatePlugInstance<IPlugVST3>());
+    Released instance(Prepared(sampleSize, 512));
     IPlugVST3* plug = instance.plug;
     ASSERT_NE(plug, nullptr);
-    plug->initialize(nullptr);
-    SpeakerArrangement stereo = SpeakerArr::kStereo;
-    plug->setBusArrangements(&stereo, 1, &stereo, 1);
-    ProcessSetup setup = {kRealtime, sampleSize, 512, 48000.0};
-    ASSERT_EQ(plug->setupProcessing(setup), kResultOk);
-    plug->setActive(true);
+    ASSERT_EQ(plug->GetBlockSize(), 512);
 
     std::vector<float> in32[2], out32[2];
     std::vector<double> in64[2], out64[2];
@@ -90,6 +102,66 @@ TEST(Vst3Heap, ProcessAllocatesNothingFromTheFirstBlockOn)
     }
     EXPECT_EQ(TestHeap::Allocations() - before, 0) << "sample size " << sampleSize;
     EXPECT_EQ(plug->GetParam(0)->Value(), 80.0);
+  }
+}
+
+// Sibilant speech from within a burst of hiss, in both sample sizes.
+struct Speech
+{
+  explicit Speech(int frames)
+  {
+    for (int c = 0; c < 2; ++c)
+    {
+      const std::vector<double> signal = SibilantSignal(kSibilantStretch + frames, 17u + c);
+      in32[c].assign(signal.begin() + kSibilantStretch, signal.end());
+      in64[c].assign(in32[c].begin(), in32[c].end());
+      out32[c].assign(frames, 0.0f);
+      out64[c].assign(frames, 0.0);
+    }
+  }
+  // Frames start to start + n - 1 as one process call.
+  void Process(IPlugVST3* plug, int32 sampleSize, int start, int n)
+  {
+    float* ins32[2] = {in32[0].data() + start, in32[1].data() + start};
+    float* outs32[2] = {out32[0].data() + start, out32[1].data() + start};
+    double* ins64[2] = {in64[0].data() + start, in64[1].data() + start};
+    double* outs64[2] = {out64[0].data() + start, out64[1].data() + start};
+    HostBlock block(sampleSize, n, ins32, outs32, ins64, outs64);
+    plug->process(block.data);
+  }
+  std::vector<float> in32[2], out32[2];
+  std::vector<double> in64[2], out64[2];
+};
+
+// A block eight times the set-up's longest goes in parts of that length:
+// nothing is allocated, the block size stays, and the host hears what
+// blocks of that length give, bit for bit.
+TEST(Vst3Heap, LongBlockGoesInPartsOfTheSetUp)
+{
+  constexpr int kBlockSize = 512, kLong = 8 * kBlockSize;
+  for (int32 sampleSize : {kSample32, kSample64})
+  {
+    Released whole(Prepared(sampleSize, kBlockSize)), parts(Prepared(sampleSize, kBlockSize));
+    ASSERT_TRUE(whole.plug && parts.plug);
+    Speech a(kLong), b(kLong);
+
+    std::printf("counting allocations from here\n");
+    const long long before = TestHeap::Allocations();
+    a.Process(whole.plug, sampleSize, 0, kLong);
+    EXPECT_EQ(TestHeap::Allocations() - before, 0) << "sample size " << sampleSize;
+    EXPECT_EQ(whole.plug->GetBlockSize(), kBlockSize);
+
+    for (int start = 0; start < kLong; start += kBlockSize)
+      b.Process(parts.plug, sampleSize, start, kBlockSize);
+    for (int c = 0; c < 2; ++c)
+    {
+      EXPECT_TRUE(SameBits(a.out32[c], b.out32[c])) << sampleSize << " " << c;
+      EXPECT_TRUE(SameBits(a.out64[c], b.out64[c])) << sampleSize << " " << c;
+    }
+    if (sampleSize == kSample32)
+      EXPECT_NE(a.out32[0], a.in32[0]) << "the effect ran";
+    else
+      EXPECT_NE(a.out64[0], a.in64[0]) << "the effect ran";
   }
 }
 }
