@@ -1,22 +1,29 @@
-# zl_png: libpng with zlib. Natively the system's libpng; for Windows a static
-# library compiled from the libpng source that scripts/setup.sh fetches, with
-# mingw's static zlib, so that no module imports a libpng or zlib DLL.
+# zl_png: libpng with zlib. Natively the system's libpng. For Windows, and
+# for the fuzz targets, a static library compiled from the libpng source that
+# scripts/setup.sh fetches: no Windows module imports a libpng or zlib DLL
+# (mingw's static zlib is linked in), and the fuzz targets are guided by
+# libpng's own branches, which the fuzz build instruments like the rest.
 include_guard(GLOBAL)
 
-if(NOT WIN32)
+if(NOT WIN32 AND NOT ZL_FUZZ)
   find_package(PNG 1.6 REQUIRED)
   add_library(zl_png INTERFACE)
   target_link_libraries(zl_png INTERFACE PNG::PNG)
   return()
 endif()
 
-set(ZL_LIBPNG_SOURCE "${PROJECT_SOURCE_DIR}/.deps/libpng" CACHE PATH "libpng source tree for the Windows builds")
-set(zlib_archive "/usr/${ZL_TRIPLE}/lib/libz.a")
+set(ZL_LIBPNG_SOURCE "${PROJECT_SOURCE_DIR}/.deps/libpng" CACHE PATH "libpng source tree for the Windows and fuzz builds")
 if(NOT EXISTS "${ZL_LIBPNG_SOURCE}/png.c")
   message(FATAL_ERROR "No libpng source in ${ZL_LIBPNG_SOURCE}: run scripts/setup.sh")
 endif()
-if(NOT EXISTS "${zlib_archive}")
-  message(FATAL_ERROR "No static zlib at ${zlib_archive}: install libz-mingw-w64-dev")
+if(WIN32)
+  set(zlib "/usr/${ZL_TRIPLE}/lib/libz.a")
+  if(NOT EXISTS "${zlib}")
+    message(FATAL_ERROR "No static zlib at ${zlib}: install libz-mingw-w64-dev")
+  endif()
+else()
+  find_package(ZLIB REQUIRED)
+  set(zlib ZLIB::ZLIB)
 endif()
 
 # The prebuilt configuration is libpng's default one; png.h finds it beside
@@ -33,4 +40,4 @@ target_include_directories(zl_png SYSTEM PUBLIC "${ZL_LIBPNG_SOURCE}" "${libpng_
 target_compile_definitions(zl_png PRIVATE
   PNG_ARM_NEON_OPT=0 PNG_INTEL_SSE_OPT=0 PNG_MIPS_MSA_OPT=0 PNG_POWERPC_VSX_OPT=0)
 target_compile_options(zl_png PRIVATE -w)
-target_link_libraries(zl_png PUBLIC "${zlib_archive}")
+target_link_libraries(zl_png PUBLIC "${zlib}")

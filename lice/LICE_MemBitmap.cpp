@@ -3,12 +3,20 @@
 #include "HeapAllocator.h"
 
 #include <climits>
+#include <cstdint>
+#include <cstring>
 
 namespace
 {
 // The block is this much larger than its pixel data, so that the data can
 // start on a 64-byte boundary.
 constexpr int kAlignmentSlack = 63;
+
+// Where the pixel data starts in block.
+std::size_t PixelOffset(const void* block)
+{
+  return static_cast<std::size_t>(-reinterpret_cast<std::uintptr_t>(block)) & kAlignmentSlack;
+}
 }
 
 LICE_MemBitmap::LICE_MemBitmap(int width, int height)
@@ -55,11 +63,18 @@ bool LICE_MemBitmap::Resize(int width, int height)
   else if (mAllocated < need)
   {
     const long long grown = need + need / 4;
+    const int kept = mAllocated;
+    const std::size_t keptAt = PixelOffset(mBlock);
     mAllocated = static_cast<int>(grown < INT_MAX ? grown : INT_MAX);
     void* block = HeapReallocate(mBlock, static_cast<std::size_t>(mAllocated) + kAlignmentSlack);
     if (block)
     {
+      // A block that moved keeps its bytes, but not their place against a
+      // 64-byte boundary: the pixels follow the boundary.
       mBlock = block;
+      unsigned char* bytes = static_cast<unsigned char*>(mBlock);
+      if (PixelOffset(mBlock) != keptAt)
+        std::memmove(bytes + PixelOffset(mBlock), bytes + keptAt, static_cast<std::size_t>(kept));
     }
     else
     {

@@ -5,6 +5,7 @@
 #include "LICE_ImageLoader.h"
 #include "LICE_MemBitmap.h"
 #include "LICE_Png.h"
+#include "LICE_PngCrc.h"
 #include "LICE_PngPlatform.h"
 #include "LICE_Rows.h"
 
@@ -49,6 +50,33 @@ void PngMemoryRead(png_structp png, png_bytep destination, png_size_t length)
   source->next += n;
   source->remaining -= static_cast<int>(n);
 }
+
+// libpng's own blocks come from the framework's heap like every other.
+png_voidp PngAllocate(png_structp, png_alloc_size_t bytes) { return HeapAllocate(bytes); }
+void PngRelease(png_structp, png_voidp block) { HeapRelease(block); }
+
+// A chunk may declare up to 2 GB. libpng allocates and clears the declared
+// size of a chunk that it parses before reading a byte of it, and over its
+// bound on chunks it only warns. This bound is its usual one, far beyond any
+// chunk that an image of ours carries.
+constexpr png_alloc_size_t kMostChunkBytes = 8000000;
+
+// For the chunks ahead of the image data. Those the loader has no use for
+// (text, colour space, physical size, ...) are skipped unparsed: nothing is
+// allocated for them and their oddities do not cost the image. A chunk that
+// declares more than kMostChunkBytes, and a malformed or misplaced PLTE or
+// tRNS, end the load (libpng's benign errors are errors here).
+void ReadChunksStrictly(png_structp png)
+{
+  png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, nullptr, -1);
+  png_set_chunk_malloc_max(png, kMostChunkBytes);
+  png_set_benign_errors(png, 0);
+}
+
+// The image data is read in small pieces whatever its chunks declare, and
+// keeps libpng's tolerance: compressed data left over after the last row
+// costs nothing but a warning.
+void ReadImageDataTolerantly(png_structp png) { png_set_benign_errors(png, 1); }
 
 void AttachMemory(png_structp png, void* source) { png_set_read_fn(png, source, PngMemoryRead); }
 void AttachFile(png_structp png, void* file) { png_init_io(png, static_cast<png_FILE_p>(file)); }
@@ -130,11 +158,14 @@ bool ReadImage(Decode& d)
   if (setjmp(png_jmpbuf(d.png)))
     return false;
   d.attach(d.png, d.source);
+  lice::ChoosePngCrcAction(d.png);
+  ReadChunksStrictly(d.png);
   png_read_info(d.png, d.info);
   png_get_IHDR(d.png, d.info, &d.width, &d.height, &d.bitDepth, &d.colorType, nullptr, nullptr, nullptr);
   ChooseTransforms(d.png, d.info, d.bitDepth, d.colorType);
   if (!PrepareRows(d))
     return false;
+  ReadImageDataTolerantly(d.png);
   png_read_image(d.png, d.rows);
   return true;
 }
@@ -156,7 +187,7 @@ void ReverseEachPixel(png_bytep* rows, int width, int height)
 LICE_IBitmap* DecodePng(void (*attach)(png_structp, void*), void* source, LICE_IBitmap* target)
 {
   Decode d = {attach, source, target, nullptr, nullptr, 0, 0, 0, 0, nullptr, nullptr, nullptr};
-  d.png = png_create_read_struct("1.6.8", nullptr, nullptr, nullptr);
+  d.png = png_create_read_struct_2("1.6.8", nullptr, nullptr, nullptr, nullptr, PngAllocate, PngRelease);
   if (!d.png)
     return nullptr;
   d.info = png_create_info_struct(d.png);

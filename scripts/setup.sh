@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the build needs when it is missing and fetches the libpng
-# source for the Windows targets. A second run only checks and returns.
+# source for the Windows and fuzz targets. A second run only checks and
+# returns.
 set -euo pipefail
 
 repo=$(cd "$(dirname "$0")/.." && pwd)

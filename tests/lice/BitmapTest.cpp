@@ -46,6 +46,26 @@ TEST(LiceMemBitmap, GrowsByAQuarterAndNeverShrinks)
   EXPECT_EQ(bitmap.Allocated(), 0);
 }
 
+// Growth may move the block to an address that lies otherwise against a
+// 64-byte boundary: the pixels stay where PixelData shows them. Each step
+// grows by one row, and other blocks come and go in between, so that the
+// block moves many times.
+TEST(LiceMemBitmap, GrowingKeepsThePixels)
+{
+  LICE_MemBitmap bitmap(3, 1);
+  for (int height = 1; height <= 200; ++height)
+  {
+    ASSERT_TRUE(bitmap.Resize(3, height) || height == 1);
+    ASSERT_NE(bitmap.PixelData(), nullptr);
+    for (int x = 0; x < 3; ++x)
+      bitmap.PixelData()[(height - 1) * 4 + x] = static_cast<PixelArgb>(height * 8 + x);
+    for (int y = 0; y < height; ++y)
+      for (int x = 0; x < 3; ++x)
+        ASSERT_EQ(bitmap.PixelData()[y * 4 + x], static_cast<PixelArgb>((y + 1) * 8 + x)) << y << " of " << height;
+    delete[] new char[16 * height];
+  }
+}
+
 TEST(LiceMemBitmap, FailedAllocationsLeaveItEmpty)
 {
   LICE_MemBitmap bitmap(4, 4);

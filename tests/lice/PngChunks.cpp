@@ -38,16 +38,17 @@ PngChunks& PngChunks::Header(std::uint32_t width, std::uint32_t height, int bitD
   return Add("IHDR", data);
 }
 
-PngChunks& PngChunks::ImageData(const std::vector<unsigned char>& rows)
-{
-  uLongf size = compressBound(static_cast<uLong>(rows.size()));
-  std::vector<unsigned char> data(size);
-  compress(data.data(), &size, rows.data(), static_cast<uLong>(rows.size()));
-  data.resize(size);
-  return Add("IDAT", data);
-}
+PngChunks& PngChunks::ImageData(const std::vector<unsigned char>& rows) { return Add("IDAT", Deflate(rows)); }
 
 PngChunks& PngChunks::End() { return Add("IEND", {}); }
+
+PngChunks& PngChunks::Declare(const std::string& type, std::uint32_t length, const std::vector<unsigned char>& start)
+{
+  PutBigEndian(mBytes, length);
+  mBytes.insert(mBytes.end(), type.begin(), type.end());
+  mBytes.insert(mBytes.end(), start.begin(), start.end());
+  return *this;
+}
 
 std::vector<ChunkPlace> ChunksOf(const std::vector<unsigned char>& png)
 {
@@ -59,4 +60,13 @@ std::vector<ChunkPlace> ChunksOf(const std::vector<unsigned char>& png)
     at = chunk.End();
   }
   return chunks;
+}
+
+std::vector<unsigned char> Deflate(const std::vector<unsigned char>& bytes)
+{
+  uLongf size = compressBound(static_cast<uLong>(bytes.size()));
+  std::vector<unsigned char> data(size);
+  compress(data.data(), &size, bytes.data(), static_cast<uLong>(bytes.size()));
+  data.resize(size);
+  return data;
 }

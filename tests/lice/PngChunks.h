@@ -16,6 +16,9 @@ public:
   // Rows as PNG stores them (each with its filter byte), compressed.
   PngChunks& ImageData(const std::vector<unsigned char>& rows);
   PngChunks& End();
+  // A chunk that declares length bytes of data and holds only start: the
+  // file ends inside it.
+  PngChunks& Declare(const std::string& type, std::uint32_t length, const std::vector<unsigned char>& start);
   const std::vector<unsigned char>& Bytes() const { return mBytes; }
 
 private:
@@ -32,3 +35,6 @@ struct ChunkPlace
   std::size_t End() const { return offset + 12 + length; }
 };
 std::vector<ChunkPlace> ChunksOf(const std::vector<unsigned char>& png);
+
+// Bytes in the zlib format, as IDAT chunks carry them.
+std::vector<unsigned char> Deflate(const std::vector<unsigned char>& bytes);

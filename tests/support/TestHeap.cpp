@@ -8,11 +8,28 @@
 
 bool TestHeap::failAll = false;
 bool TestHeap::failReallocation = false;
+long long TestHeap::heapFailsAfter = -1;
 long long TestHeap::newFailsAfter = -1;
 
 namespace
 {
 std::atomic<long long> gAllocations{0};
+std::atomic<std::size_t> gLargestRequest{0};
+
+// Counts a request of the heap routines; false when it is to fail.
+bool GrantRequest(std::size_t bytes)
+{
+  ++gAllocations;
+  std::size_t largest = gLargestRequest;
+  while (bytes > largest && !gLargestRequest.compare_exchange_weak(largest, bytes))
+  {
+  }
+  if (TestHeap::heapFailsAfter == 0 || TestHeap::failAll)
+    return false;
+  if (TestHeap::heapFailsAfter > 0)
+    --TestHeap::heapFailsAfter;
+  return true;
+}
 
 void* CountedMalloc(std::size_t bytes)
 {
@@ -22,18 +39,14 @@ void* CountedMalloc(std::size_t bytes)
 }
 
 long long TestHeap::Allocations() { return gAllocations; }
+std::size_t TestHeap::TakeLargestRequest() { return gLargestRequest.exchange(0); }
 
 void* HeapReallocate(void* block, std::size_t bytes)
 {
-  ++gAllocations;
-  return TestHeap::failAll || TestHeap::failReallocation ? nullptr : std::realloc(block, bytes);
+  return GrantRequest(bytes) && !TestHeap::failReallocation ? std::realloc(block, bytes) : nullptr;
 }
 
-void* HeapAllocate(std::size_t bytes)
-{
-  ++gAllocations;
-  return TestHeap::failAll ? nullptr : std::malloc(bytes);
-}
+void* HeapAllocate(std::size_t bytes) { return GrantRequest(bytes) ? std::malloc(bytes) : nullptr; }
 
 void HeapRelease(void* block) { std::free(block); }
 

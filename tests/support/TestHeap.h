@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+
 // A test program that links TestHeap.cpp takes its heap routines and its
 // global operator new from here: they count every allocation and fail on
 // request.
@@ -10,11 +12,16 @@ namespace TestHeap
 // set reallocation fails but a fresh allocation succeeds.
 extern bool failAll;
 extern bool failReallocation;
+// Every allocation of the heap routines fails after this many more have
+// succeeded; negative: never.
+extern long long heapFailsAfter;
 // operator new throws std::bad_alloc for every allocation after this many
 // more have succeeded; negative: never.
 extern long long newFailsAfter;
 // Allocations made through either, since the program started.
 long long Allocations();
+// The largest block asked of the heap routines since the last call.
+std::size_t TakeLargestRequest();
 
 struct Scope
 {
