@@ -170,11 +170,4 @@ TEST(AAX_CString, NumbersIgnoreTheProcessLocale)
   EXPECT_TRUE(AAX_CString("2.25").ToDouble(&value));
   EXPECT_EQ(value, 2.25);
 }
-
-TEST(AAX_CString, DestroyFreesOnlyWithTheFlag)
-{
-  (new AAX_CString("a text long enough to live on the heap"))->Destroy(kDeleteFreesMemory);
-  alignas(AAX_CString) unsigned char storage[sizeof(AAX_CString)];
-  (new (storage) AAX_CString("another text long enough for the heap"))->Destroy(0);
-}
 }

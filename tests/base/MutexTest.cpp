@@ -3,17 +3,29 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 namespace
 {
-TEST(Mutex, IsRecursive)
-{
-  Mutex mutex;
-  MutexGuard outer(&mutex);
-  MutexGuard inner(&mutex);
-  SUCCEED();
-}
+// Far longer than entering and leaving a lock takes.
+constexpr std::chrono::seconds kPatience(10);
 
-TEST(Mutex, NullGuardDoesNothing) { MutexGuard guard(nullptr); }
+// A lock that is not recursive would hang its thread at the second enter,
+// and one whose leaves do not match the enters would keep other threads
+// out. Such a thread is left behind, with its lock: the lock is not freed
+// when the test fails.
+TEST(Mutex, IsRecursiveAndEveryEnterIsLeftOnce)
+{
+  auto* mutex = new Mutex;
+  ASSERT_TRUE(FinishesWithin(kPatience, [mutex] {
+    MutexGuard outer(mutex);
+    MutexGuard inner(mutex);
+    MutexGuard none(nullptr);
+  })) << "a thread holding the lock could not enter it again";
+  ASSERT_TRUE(FinishesWithin(kPatience, [mutex] { MutexGuard guard(mutex); }))
+    << "the lock was still held after every enter was left";
+  delete mutex;
+}
 
 TEST(Mutex, ExcludesOtherThreads)
 {

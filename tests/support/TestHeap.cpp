@@ -15,6 +15,9 @@ namespace
 {
 std::atomic<long long> gAllocations{0};
 std::atomic<std::size_t> gLargestRequest{0};
+std::atomic<long long> gReleases{0};
+std::atomic<const void*> gWatched{nullptr};
+std::atomic<bool> gWatchedReleased{false};
 
 // Counts a request of the heap routines; false when it is to fail.
 bool GrantRequest(std::size_t bytes)
@@ -36,10 +39,27 @@ void* CountedMalloc(std::size_t bytes)
   ++gAllocations;
   return std::malloc(bytes ? bytes : 1);
 }
+
+void CountedFree(void* block)
+{
+  if (!block)
+    return;
+  ++gReleases;
+  if (block == gWatched.load())
+    gWatchedReleased = true;
+  std::free(block);
+}
 }
 
 long long TestHeap::Allocations() { return gAllocations; }
 std::size_t TestHeap::TakeLargestRequest() { return gLargestRequest.exchange(0); }
+long long TestHeap::Releases() { return gReleases; }
+void TestHeap::WatchRelease(const void* block)
+{
+  gWatched = block;
+  gWatchedReleased = false;
+}
+bool TestHeap::WatchedReleased() { return gWatchedReleased; }
 
 void* HeapReallocate(void* block, std::size_t bytes)
 {
@@ -75,7 +95,7 @@ void* operator new(std::size_t bytes, const std::nothrow_t&) noexcept
   }
 }
 void* operator new[](std::size_t bytes, const std::nothrow_t& tag) noexcept { return operator new(bytes, tag); }
-void operator delete(void* block) noexcept { std::free(block); }
-void operator delete[](void* block) noexcept { std::free(block); }
-void operator delete(void* block, std::size_t) noexcept { std::free(block); }
-void operator delete[](void* block, std::size_t) noexcept { std::free(block); }
+void operator delete(void* block) noexcept { CountedFree(block); }
+void operator delete[](void* block) noexcept { CountedFree(block); }
+void operator delete(void* block, std::size_t) noexcept { CountedFree(block); }
+void operator delete[](void* block, std::size_t) noexcept { CountedFree(block); }

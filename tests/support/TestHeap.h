@@ -22,6 +22,12 @@ extern long long newFailsAfter;
 long long Allocations();
 // The largest block asked of the heap routines since the last call.
 std::size_t TakeLargestRequest();
+// Blocks given back through operator delete, since the program started.
+long long Releases();
+// Watches one block: WatchedReleased tells whether operator delete has been
+// given it since.
+void WatchRelease(const void* block);
+bool WatchedReleased();
 
 struct Scope
 {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <chrono>
 #include <cstdlib>
+#include <future>
+#include <memory>
 #include <thread>
 #include <utility>
 
@@ -27,4 +30,26 @@ void RunConcurrently(First&& first, Second&& second)
   std::thread other(std::forward<Second>(second));
   first();
   other.join();
+}
+
+// Runs work on a thread of its own and waits for it at most patience: true
+// when it finished. A thread that did not is left behind, so that a test
+// that meets a deadlock fails instead of hanging; whatever its work uses
+// must then outlive the test. Without a second thread the work runs here,
+// unbounded.
+template <class Work>
+bool FinishesWithin(std::chrono::milliseconds patience, Work work)
+{
+  if (ThreadsUnavailable())
+  {
+    work();
+    return true;
+  }
+  auto done = std::make_shared<std::promise<void>>();
+  std::future<void> finished = done->get_future();
+  std::thread([done, work]() mutable {
+    work();
+    done->set_value();
+  }).detach();
+  return finished.wait_for(patience) == std::future_status::ready;
 }
