@@ -124,6 +124,10 @@ public:
     }
     return true;
   }
+  // A host block of 32-bit buffers, taken by the channels in order: every
+  // part bound and then rendered by render (RenderBuffers,
+  // AccumulateFloatBuffers or BypassBuffers). False as ProcessInParts.
+  bool RenderHostBlock(float** inputs, float** outputs, int nFrames, void (IPlugBase::*render)(int));
   // Host buffers are read and written from frame startFrame on; a host
   // buffer that is null reads as silence (inputs) or takes nothing (outputs).
   // A part longer than the block size is not converted, rendered or
@@ -240,6 +244,8 @@ private:
   bool ResizeScratchBuffers(int nFrames);
   void WriteHostOutputs(int nFrames);
   void AddToHostOutputs(int nFrames);
+  // Whether a part of nFrames fits the scratch buffers.
+  bool FitsScratch(int nFrames) const { return nFrames > 0 && nFrames <= mBlockSize; }
 
   PointerList<ChannelConfig> mChannelConfigs;
   Mutex mMutex;

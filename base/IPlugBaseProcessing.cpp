@@ -57,7 +57,7 @@ void IPlugBase::SetOutputChannelConnections(int first, int count, bool connected
 
 void IPlugBase::BindInputBuffers(int first, int count, float** hostBuffers, int nFrames, int startFrame)
 {
-  const bool fits = nFrames > 0 && nFrames <= mBlockSize;
+  const bool fits = FitsScratch(nFrames);
   int nextHostBuffer = 0;
   for (int i = first < 0 ? 0 : first; i < first + count && i < NInChannels(); ++i)
   {
@@ -126,9 +126,18 @@ void IPlugBase::BindOutputBuffersInPlace(int first, int count, double** hostBuff
   }
 }
 
+bool IPlugBase::RenderHostBlock(float** inputs, float** outputs, int nFrames, void (IPlugBase::*render)(int))
+{
+  return ProcessInParts(nFrames, [&](int start, int n) {
+    BindInputBuffers(0, NInChannels(), inputs, n, start);
+    BindOutputBuffers(0, NOutChannels(), outputs, start);
+    (this->*render)(n);
+  });
+}
+
 void IPlugBase::RenderBuffers(int nFrames)
 {
-  if (nFrames <= 0 || nFrames > mBlockSize)
+  if (!FitsScratch(nFrames))
     return;
   ProcessDouble(mInData.Get(), mOutData.Get(), nFrames);
   WriteHostOutputs(nFrames);
@@ -136,7 +145,7 @@ void IPlugBase::RenderBuffers(int nFrames)
 
 void IPlugBase::AccumulateFloatBuffers(int nFrames)
 {
-  if (nFrames <= 0 || nFrames > mBlockSize)
+  if (!FitsScratch(nFrames))
     return;
   ProcessDouble(mInData.Get(), mOutData.Get(), nFrames);
   AddToHostOutputs(nFrames);
@@ -144,7 +153,7 @@ void IPlugBase::AccumulateFloatBuffers(int nFrames)
 
 void IPlugBase::BypassBuffers(int nFrames)
 {
-  if (nFrames <= 0 || nFrames > mBlockSize)
+  if (!FitsScratch(nFrames))
     return;
   BypassDouble(mInData.Get(), mOutData.Get(), nFrames);
   WriteHostOutputs(nFrames);

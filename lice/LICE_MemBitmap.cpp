@@ -38,8 +38,7 @@ PixelArgb* LICE_MemBitmap::PixelData()
 {
   if (!mBlock)
     return nullptr;
-  const std::uintptr_t address = reinterpret_cast<std::uintptr_t>(mBlock);
-  return reinterpret_cast<PixelArgb*>((address + kAlignmentSlack) & ~static_cast<std::uintptr_t>(kAlignmentSlack));
+  return reinterpret_cast<PixelArgb*>(static_cast<unsigned char*>(mBlock) + PixelOffset(mBlock));
 }
 
 bool LICE_MemBitmap::Resize(int width, int height)

@@ -29,15 +29,8 @@ void IPlugOffline::ProcessBlock(float** inputs, float** outputs, int nFrames, in
   SetInputChannelConnections(nIn, NInChannels() - nIn, false);
   SetOutputChannelConnections(0, nOut, true);
   SetOutputChannelConnections(nOut, NOutChannels() - nOut, false);
-  const bool bypassed = IsBypassed();
-  const bool processed = ProcessInParts(nFrames, [&](int start, int n) {
-    BindInputBuffers(0, NInChannels(), inputs, n, start);
-    BindOutputBuffers(0, NOutChannels(), outputs, start);
-    if (bypassed)
-      BypassBuffers(n);
-    else
-      RenderBuffers(n);
-  });
+  const bool processed =
+    RenderHostBlock(inputs, outputs, nFrames, IsBypassed() ? &IPlugBase::BypassBuffers : &IPlugBase::RenderBuffers);
   // Before a set-up there is no scratch to work in: the outputs are silent.
   if (!processed && nFrames > 0 && outputs)
     for (int c = 0; c < nOut && c < NOutChannels(); ++c)

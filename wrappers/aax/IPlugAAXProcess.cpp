@@ -47,14 +47,8 @@ void IPlugAAX::ProcessAlgorithmContext(const AAX_AlgorithmContext& context)
   std::printf("attach input buffers: 0 - %d\n", NInChannels());
   // The host announces no block size: the limit is the one the instance
   // has prepared (its construction's, or a later ChangeBlockSize).
-  ProcessInParts(frames, [&](int start, int n) {
-    BindInputBuffers(0, NInChannels(), context.audioInputs, n, start);
-    BindOutputBuffers(0, NOutChannels(), context.audioOutputs, start);
-    if (bypass)
-      BypassBuffers(n);
-    else
-      RenderBuffers(n);
-  });
+  RenderHostBlock(context.audioInputs, context.audioOutputs, frames,
+                  bypass ? &IPlugBase::BypassBuffers : &IPlugBase::RenderBuffers);
 }
 
 void IPlugAAX::ReceiveMidi(AAX_IMidiNode* node)

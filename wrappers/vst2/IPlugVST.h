@@ -86,13 +86,12 @@ private:
 
   // Whether the audio callbacks process a block at all.
   bool BeginHostBlock(bool hasBuffers, int nFrames);
-  // The audio callbacks' binding of the host's channel buffers, from frame
-  // startFrame on, for one part of a block (ProcessInParts).
-  void BindHostBuffers(float** inputs, float** outputs, int startFrame, int nFrames);
   // A block of 32-bit audio rendered into the host's outputs (replacing or
   // adding to them).
   static void ProcessFloatBlock(AEffect* effect, float** inputs, float** outputs, int32_t nFrames,
                                 void (IPlugBase::*render)(int));
+  // The double callback's binding of the host's channel buffers, from frame
+  // startFrame on, for one part of a block (ProcessInParts).
   void BindHostBuffersDouble(double** inputs, double** outputs, int startFrame, int nFrames);
 
   ERect mEditRect = {0, 0, 0, 0};

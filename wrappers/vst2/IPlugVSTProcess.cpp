@@ -30,12 +30,6 @@ bool IPlugVST::BeginHostBlock(bool hasBuffers, int nFrames)
   return true;
 }
 
-void IPlugVST::BindHostBuffers(float** inputs, float** outputs, int startFrame, int nFrames)
-{
-  BindInputBuffers(0, NInChannels(), inputs, nFrames, startFrame);
-  BindOutputBuffers(0, NOutChannels(), outputs, startFrame);
-}
-
 void IPlugVST::BindHostBuffersDouble(double** inputs, double** outputs, int startFrame, int nFrames)
 {
   BindInputBuffersInPlace(0, NInChannels(), inputs, nFrames, startFrame);
@@ -50,12 +44,8 @@ void IPlugVST::ProcessFloatBlock(AEffect* effect, float** inputs, float** output
     return;
   Guarded([&] {
     MutexGuard lock(plug->GetMutex());
-    if (!plug->BeginHostBlock(inputs && outputs, nFrames))
-      return;
-    plug->ProcessInParts(nFrames, [&](int start, int n) {
-      plug->BindHostBuffers(inputs, outputs, start, n);
-      (plug->*render)(n);
-    });
+    if (plug->BeginHostBlock(inputs && outputs, nFrames))
+      plug->RenderHostBlock(inputs, outputs, nFrames, render);
   });
 }
 
