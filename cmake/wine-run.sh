@@ -7,16 +7,20 @@
 # that never got there is said so, with Wine's exit status, and made once
 # more with Wine's error messages on; a program that ran is never run again,
 # whatever its result, and one that Wine ended before it was done fails.
+# A program that an exception ended is said so, with the exception's code.
+# When the runner is ended from outside, the launcher goes with it, and the
+# launcher takes the program and all it started with it.
 set -u
 prefix=$1 arch=$2 launcher=$3
 shift 3
-source "$(dirname "$0")/wine-env.sh"
+script_dir=$(dirname "$0")
+source "$script_dir/wine-env.sh"
+source "$script_dir/run-folder.sh"
 
 case $arch in
   64) loader=$wine64 ;;
   32) loader=$wine32
-      # Under qemu-user a 32-bit Wine process cannot start a second thread.
-      if grep -qx enabled /proc/sys/fs/binfmt_misc/qemu-i386 2>/dev/null; then
+      if runs_i386_through_qemu; then
         export ZL_NO_THREADS=1
       fi ;;
   *) echo "wine-run: unknown architecture $arch" >&2; exit 2 ;;
@@ -35,11 +39,11 @@ mkdir -p "$(dirname "$prefix")"
   fi
 ) 9>"$prefix.lock"
 
-mark=$(mktemp -u "${TMPDIR:-/tmp}/wine-run.XXXXXX")
-trap 'rm -f "$mark"' EXIT
+open_run_folder || exit 1
+mark=$run_folder/mark
 start() {
   rm -f "$mark"
-  "$loader" "$launcher" "$mark" "$@"
+  run_child "$loader" "$launcher" "$mark" "$@"
 }
 
 start "$@"
@@ -56,5 +60,10 @@ fi
 if [ ! -s "$mark" ]; then
   echo "wine-run: Wine ended $1 before it was done (exit status $status)" >&2
   exit 125
+fi
+# Exception codes are NTSTATUS errors, 0xC0000000 and above.
+code=$(head -c 16 "$mark" | tr -dc 0-9)
+if [ -n "$code" ] && [ "$code" -ge 3221225472 ]; then
+  printf 'wine-run: %s was ended by exception 0x%08X\n' "$1" "$code" >&2
 fi
 exit $status

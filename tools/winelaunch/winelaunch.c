@@ -6,7 +6,12 @@
  * program's exit code into MARK and exits with it. A program that cannot be
  * started is reported with Windows' reason, and the exit code is 125. An
  * empty MARK therefore means that Wine ended the launcher before the
- * program was done. */
+ * program was done.
+ *
+ * The program and every process it starts run in a job that ends them all
+ * when the launcher's handle to it closes: a launcher ended from outside
+ * (a test's timeout) takes the program with it, which Wine would otherwise
+ * leave running on its own. */
 
 #include <windows.h>
 
@@ -53,12 +58,39 @@ static int WriteMark(const wchar_t* path, const char* text)
   return 1;
 }
 
+/* A job whose processes end when its last handle closes, or null. */
+static HANDLE CreateKillOnCloseJob(void)
+{
+  JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits;
+  HANDLE job = CreateJobObjectW(NULL, NULL);
+  if (!job)
+    return NULL;
+  ZeroMemory(&limits, sizeof limits);
+  limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+  if (!SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof limits))
+  {
+    CloseHandle(job);
+    return NULL;
+  }
+  return job;
+}
+
+static void ReportError(const char* what, const wchar_t* name)
+{
+  const DWORD error = GetLastError();
+  wchar_t reason[256] = L"";
+  FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, NULL, error, 0, reason, 256, NULL);
+  fprintf(stderr, "winelaunch: %s %ls: error %lu: %ls\n", what, name, error, reason);
+}
+
 static int Finish(const wchar_t* mark, DWORD exitCode)
 {
   char text[16];
   snprintf(text, sizeof text, "%lu\n", exitCode);
   WriteMark(mark, text);
-  return (int)exitCode;
+  /* Wine passes on only the low byte as the Unix exit status: a failure
+   * such as 256 must not read as success there. */
+  return exitCode != 0 && (exitCode & 0xFF) == 0 ? 1 : (int)exitCode;
 }
 
 int main(void)
@@ -78,6 +110,12 @@ int main(void)
 
   /* The program's command line is ours without the launcher and the mark. */
   wchar_t* programLine = _wcsdup(SkipArgument(SkipArgument(GetCommandLineW())));
+  HANDLE job = CreateKillOnCloseJob();
+  if (!job)
+  {
+    ReportError("cannot make a job for", arguments[2]);
+    return Finish(arguments[1], 125);
+  }
   STARTUPINFOW startup;
   PROCESS_INFORMATION process;
   ZeroMemory(&startup, sizeof startup);
@@ -86,18 +124,26 @@ int main(void)
   startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
   startup.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
   startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
-  if (!programLine || !CreateProcessW(arguments[2], programLine, NULL, NULL, TRUE, 0, NULL, NULL, &startup, &process))
+  /* Suspended until it is in the job, so that nothing it starts escapes. */
+  if (!programLine ||
+      !CreateProcessW(arguments[2], programLine, NULL, NULL, TRUE, CREATE_SUSPENDED, NULL, NULL, &startup, &process))
   {
-    const DWORD error = GetLastError();
-    wchar_t reason[256] = L"";
-    FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, NULL, error, 0, reason, 256, NULL);
-    fprintf(stderr, "winelaunch: cannot start %ls: error %lu: %ls\n", arguments[2], error, reason);
+    ReportError("cannot start", arguments[2]);
     return Finish(arguments[1], 125);
   }
+  if (!AssignProcessToJobObject(job, process.hProcess))
+  {
+    ReportError("cannot put into a job:", arguments[2]);
+    TerminateProcess(process.hProcess, 125);
+    return Finish(arguments[1], 125);
+  }
+  ResumeThread(process.hThread);
   WaitForSingleObject(process.hProcess, INFINITE);
   DWORD exitCode = 1;
   GetExitCodeProcess(process.hProcess, &exitCode);
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
+  /* Ends whatever the program left running. */
+  CloseHandle(job);
   return Finish(arguments[1], exitCode);
 }
