@@ -42,7 +42,7 @@ export GTEST_COLOR=no
 failed=()
 for target in "${targets[@]}"; do
   echo "=== tests: $target"
-  (cd "$build_root/test-$target" && ctest -j"$(nproc)" --output-on-failure) || failed+=("$target")
+  (cd "$build_root/test-$target" && ctest -j"$(nproc)" --output-on-failure --no-tests=error) || failed+=("$target")
 done
 
 if [ ${#failed[@]} -gt 0 ]; then
