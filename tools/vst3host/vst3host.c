@@ -501,6 +501,56 @@ static void CheckProcessing(AudioProcessorObject* processor, ComponentObject* co
   }
 }
 
+/* A new set-up (hosts make one on every change of rate or block size) keeps
+ * the bypass a queue point set: heard, shown and saved; a point 0 then
+ * processes again. */
+static void CheckBypassOutlivesASetUp(AudioProcessorObject* processor, ComponentObject* component,
+                                      EditControllerObject* controller)
+{
+  static double in[2 * kFrames], out[2 * kFrames];
+  static const unsigned char bypassed[4] = {1, 0, 0, 0};
+  ParameterChanges changes;
+  ProcessSetup setup;
+  MemoryStream saved;
+  int i, changed = 0;
+  MakeSignal(in, 11);
+  setup.processMode = 0;
+  setup.symbolicSampleSize = 0;
+  setup.maxSamplesPerBlock = kFrames;
+  setup.sampleRate = 48000.0;
+  CHECK(processor->vtbl->setupProcessing(processor, &setup) == kResultOk);
+  CHECK(component->vtbl->setActive(component, 1) == kResultOk);
+  InitChanges(&changes);
+  AddChange(&changes, 0x62706173, 1.0);
+  ProcessBlock(processor, 0, in, out, &changes);
+  CHECK(SameSamples(in, out));
+
+  CHECK(component->vtbl->setActive(component, 0) == kResultOk);
+  setup.sampleRate = 44100.0;
+  CHECK(processor->vtbl->setupProcessing(processor, &setup) == kResultOk);
+  CHECK(component->vtbl->setActive(component, 1) == kResultOk);
+  for (i = 0; i < 3; ++i)
+  {
+    ProcessBlock(processor, 0, in, out, NULL);
+    CHECK(SameSamples(in, out));
+  }
+  CHECK(controller->vtbl->getParamNormalized(controller, 0x62706173) == 1.0);
+  InitStream(&saved, 4096);
+  CHECK(controller->vtbl->getState(controller, &saved) == kResultOk);
+  CHECK(saved.size == 148 && memcmp(saved.bytes + 144, bypassed, 4) == 0);
+
+  InitChanges(&changes);
+  AddChange(&changes, 0x62706173, 0.0);
+  ProcessBlock(processor, 0, in, out, &changes);
+  for (i = 0; i < 20; ++i)
+    ProcessBlock(processor, 0, in, out, NULL);
+  for (i = 0; i < 2 * kFrames; ++i)
+    changed += out[i] != in[i];
+  CHECK(changed > 0);
+  CHECK(controller->vtbl->getParamNormalized(controller, 0x62706173) == 0.0);
+  CHECK(component->vtbl->setActive(component, 0) == kResultOk);
+}
+
 /* Every parameter round-trips through the state of another instance. */
 static void CheckStateRoundTrip(PluginFactory3Object* factory, EditControllerObject* controller)
 {
@@ -649,6 +699,7 @@ static int RunOnce(const char* path, int round)
     CheckProcessingSetUp(processor, component);
     CheckState(component, controller);
     CheckProcessing(processor, component, controller);
+    CheckBypassOutlivesASetUp(processor, component, controller);
     CheckStateRoundTrip(factory, controller);
     CheckStress(processor, component, controller);
     CheckEditor(factory);

@@ -266,20 +266,25 @@ tresult PLUGIN_API IPlugVST3::setupProcessing(ProcessSetup& setup)
     return kResultFalse;
   if (!std::isfinite(setup.sampleRate) || !(setup.sampleRate > 0.0) || setup.maxSamplesPerBlock <= 0)
     return kResultFalse;
-  {
-    MutexGuard lock(GetMutex());
-    ChangeBlockSize(setup.maxSamplesPerBlock);
-    if (GetBlockSize() != setup.maxSamplesPerBlock)
-      return kResultFalse;
-    SetAudibleBypass(false);
-    SetSampleRate(setup.sampleRate);
-  }
+  // The whole set-up is one step for process, which reads the stored set-up
+  // (its sample size) under the same lock. The bypass stays as the host set
+  // it: hosts set up again on every change of rate or block size, and send
+  // a bypass point only when the value changes.
+  MutexGuard lock(GetMutex());
+  ChangeBlockSize(setup.maxSamplesPerBlock);
+  if (GetBlockSize() != setup.maxSamplesPerBlock)
+    return kResultFalse;
+  SetSampleRate(setup.sampleRate);
   ResetProcessing();
   processSetup = setup;
   return kResultOk;
 }
 
-bool IPlugVST3::IsOfflineRender() { return processSetup.processMode == kOffline; }
+bool IPlugVST3::IsOfflineRender()
+{
+  MutexGuard lock(GetMutex());
+  return processSetup.processMode == kOffline;
+}
 
 void IPlugVST3::ChangeLatency(int samples)
 {

@@ -123,6 +123,42 @@ TEST_F(Vst3Process, ControllerBypassWaitsForTheQueue)
   EXPECT_EQ(plug->getParamNormalized(kBypassParamId), 0.0);
 }
 
+// Hosts set up again on every change of sample rate or block size, and
+// before many offline renders; they send a bypass point only when the value
+// changes. The user's bypass outlives the new set-up: heard, shown and saved.
+TEST_F(Vst3Process, ANewSetUpKeepsTheBypass)
+{
+  SetUpPlug(kSample32);
+  const std::vector<double> speech = SibilantSignal(2 * 8820, 3, 1.0);
+  voice.assign(speech.begin() + 8820, speech.begin() + 8820 + 256);
+  fakes::ValueQueue bypass(kBypassParamId, {1.0});
+  fakes::ParameterChanges changes;
+  changes.queues = {&bypass};
+  Run32(256, 2, &changes);
+  ASSERT_EQ(out32, in32);
+
+  plug->setActive(false);
+  ProcessSetup setup = {kRealtime, kSample32, 256, 44100.0};
+  ASSERT_EQ(plug->setupProcessing(setup), kResultOk);
+  plug->setActive(true);
+  for (int block = 0; block < 3; ++block)
+  {
+    Run32(256);
+    EXPECT_EQ(out32, in32) << "block " << block;
+  }
+  EXPECT_EQ(plug->getParamNormalized(kBypassParamId), 1.0);
+  fakes::Stream saved;
+  ASSERT_EQ(plug->getState(&saved), kResultOk);
+  ASSERT_EQ(saved.bytes.size(), 148u);
+  EXPECT_EQ(std::vector<unsigned char>(saved.bytes.end() - 4, saved.bytes.end()),
+            (std::vector<unsigned char>{1, 0, 0, 0}));
+
+  bypass.points = {0.0};
+  Run32(256, 2, &changes);
+  EXPECT_NE(out32, in32) << "processed again";
+  EXPECT_EQ(plug->getParamNormalized(kBypassParamId), 0.0);
+}
+
 TEST_F(Vst3Process, QueueValuesAreClampedAndPresetsApplied)
 {
   SetUpPlug(kSample32);
