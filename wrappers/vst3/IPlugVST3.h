@@ -121,6 +121,10 @@ private:
   // A view leaves the list, and gives up the editor's window, when it is
   // destroyed.
   void ForgetView(IPlugVST3View* view);
+  // The view the host hears of for the editor (its resizes and parameter
+  // menus): the one whose host window holds the editor's window, else the
+  // first one; null without a view.
+  IPlugVST3View* ViewOfTheEditor() const;
 
   Steinberg::tresult ArrangeBuses(Steinberg::Vst::SpeakerArrangement* inputs, Steinberg::int32 numIns,
                                  Steinberg::Vst::SpeakerArrangement* outputs, Steinberg::int32 numOuts);
@@ -142,11 +146,10 @@ private:
   // The bypass as the controller shows it: what the host set through
   // setParamNormalized, which hosts call from their user-interface thread
   // to keep the controller in step (possibly behind their automation); the
-  // bypass heard changes only with process's parameter queue, state
-  // restore and set-up, which set this value too.
+  // bypass heard changes only with process's parameter queue and state
+  // restore, which set this value too.
   std::atomic<bool> mControllerBypass{false};
-  // Open views in creation order, not owned: the first one carries resizes
-  // and context menus.
+  // Open views in creation order, not owned.
   std::vector<IPlugVST3View*> mViews;
   // The view whose host window holds the editor's one window, or null. A
   // view attached later takes the window over; only this view closes it.
