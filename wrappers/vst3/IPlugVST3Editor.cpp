@@ -33,15 +33,24 @@ void IPlugVST3::ForgetView(IPlugVST3View* view)
     mWindowView = nullptr;
 }
 
+IPlugVST3View* IPlugVST3::ViewOfTheEditor() const
+{
+  if (mWindowView)
+    return mWindowView;
+  return mViews.empty() ? nullptr : mViews.front();
+}
+
 void IPlugVST3::ResizeEditorWindow(int width, int height)
 {
-  if (GetGUI() && !mViews.empty())
-    mViews.front()->ResizeHostFrame(width, height);
+  IPlugVST3View* view = ViewOfTheEditor();
+  if (GetGUI() && view)
+    view->ResizeHostFrame(width, height);
 }
 
 void IPlugVST3::ShowHostParamMenu(int paramIdx, int x, int y)
 {
-  if (!componentHandler || mViews.empty())
+  IPlugVST3View* view = ViewOfTheEditor();
+  if (!componentHandler || !view)
     return;
   IComponentHandler3* handler = nullptr;
   if (componentHandler->queryInterface(IComponentHandler3::iid.data, reinterpret_cast<void**>(&handler)) !=
@@ -49,7 +58,7 @@ void IPlugVST3::ShowHostParamMenu(int paramIdx, int x, int y)
       !handler)
     return;
   const ParamID id = static_cast<ParamID>(paramIdx);
-  if (IContextMenu* menu = handler->createContextMenu(mViews.front(), &id))
+  if (IContextMenu* menu = handler->createContextMenu(view, &id))
   {
     menu->popup(x, y);
     menu->release();

@@ -408,5 +408,39 @@ TEST(IPlugVST3View, ASecondViewShowsTheEditorUntilItIsRemoved)
     EXPECT_EQ(host.plug->log, (Log{"opened", "opened", "closing", "closing"}));
   }
 }
+
+// With the first view removed but not yet released, the editor shows in the
+// second: the host's parameter menu and the editor's resizes are asked of
+// that view, not of the first one created.
+TEST(IPlugVST3View, MenusAndResizesGoToTheViewThatShowsTheEditor)
+{
+  HostWindow firstParent, secondParent;
+  fakes::MenuComponentHandler handler;
+  fakes::PlugFrame firstFrame, secondFrame;
+  EffectHost host;
+  host.plug->setComponentHandler(&handler);
+  IPlugView* first = host.Open();
+  IPlugView* second = host.Open();
+  ASSERT_TRUE(first && second);
+  first->setFrame(&firstFrame);
+  second->setFrame(&secondFrame);
+  ASSERT_EQ(first->attached(firstParent.window, kPlatformTypeHWND), kResultOk);
+  ASSERT_EQ(second->attached(secondParent.window, kPlatformTypeHWND), kResultOk);
+  ASSERT_EQ(first->removed(), kResultOk);
+  HWND window = static_cast<HWND>(static_cast<IGraphicsWin*>(host.plug->GetGUI())->WindowHandle());
+  ASSERT_NE(window, nullptr);
+
+  SendMessageA(window, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(72, 101));
+  SendMessageA(window, WM_RBUTTONUP, 0, MAKELPARAM(72, 101));
+  EXPECT_EQ(handler.log, (Log{"menu 0", "end 0"}));
+  EXPECT_EQ(handler.menuView, second);
+  EXPECT_EQ(handler.menu.log, (Log{"popup 72 101"}));
+
+  host.plug->ResizeEditorWindow(600, 300);
+  EXPECT_TRUE(firstFrame.log.empty());
+  EXPECT_EQ(secondFrame.log, (Log{"resize 0 0 600 300"}));
+  EXPECT_EQ(secondFrame.lastView, second);
+  EXPECT_EQ(second->removed(), kResultOk);
+}
 #endif
 }
