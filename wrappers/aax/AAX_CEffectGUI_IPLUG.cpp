@@ -39,21 +39,30 @@ void AAX_CEffectGUI_IPLUG::CreateViewContents()
 void AAX_CEffectGUI_IPLUG::CreateViewContainer()
 {
   void* window = NativeViewOfContainer();
-  if (!window || !mEditor)
-    return;
-  mEditor->SetViewContainer(ViewContainer());
-  mEditor->OpenEditorWindow(window);
+  if (mEditor && window)
+  {
+    mEditor->SetViewContainer(ViewContainer());
+    mEditor->OpenEditorWindow(window);
+  }
+  else
+  {
+    // The window's container is gone and this one cannot show it.
+    DeleteViewContainer();
+  }
+  mContainerGoneHeldTheWindow = false;
 }
 
 void AAX_CEffectGUI_IPLUG::DeleteViewContainer()
 {
-  if (mEditor)
+  if (mEditor && mContainerGoneHeldTheWindow)
     mEditor->CloseEditorWindow();
+  mContainerGoneHeldTheWindow = false;
 }
 
 void AAX_CEffectGUI_IPLUG::ForgetViewContainer(AAX_IViewContainer* container)
 {
-  if (mEditor && mEditor->ViewContainer() == container)
+  mContainerGoneHeldTheWindow = mEditor && mEditor->ViewContainer() == container;
+  if (mContainerGoneHeldTheWindow)
     mEditor->SetViewContainer(nullptr);
 }
 

@@ -154,8 +154,9 @@ TEST_F(AaxEditor, AnotherContainerTakesTheEditor)
 }
 
 // A container without a native window opens nothing; when it replaces the
-// container the editor was open in, the editor's pointer to the replaced
-// proxy is cleared before that proxy goes.
+// container the editor was open in, the editor closes (its window's
+// container is gone), and its pointer to the replaced proxy is cleared
+// before that proxy goes.
 TEST_F(AaxEditor, ContainerWithoutWindowOpensNothing)
 {
   ASSERT_EQ(gui->InitializeGui(&host), 0);
@@ -166,9 +167,46 @@ TEST_F(AaxEditor, ContainerWithoutWindowOpensNothing)
 
   ASSERT_EQ(gui->SetViewContainer(&host), 0);
   EXPECT_EQ(gui->SetViewContainer(&other), 0);
-  EXPECT_EQ(calls, (Calls{"open 4660"}));
+  EXPECT_EQ(calls, (Calls{"open 4660", "close"}));
   EXPECT_EQ(Editor()->ViewContainer(), nullptr);
   EXPECT_EQ(host.log.references["view"], 0);
+}
+
+// A host that makes a second editor object of the instance, with a view
+// container of its own, before it deletes the first: the editor moves to
+// the second container, and only the object whose container holds it
+// closes it, whichever goes first.
+TEST_F(AaxEditor, TwoEditorObjectsOfOneInstance)
+{
+  other.Offer(IID_AAX_IACFEffectParameters, static_cast<AAX_IEffectParameters*>(plug));
+  for (const bool firstGoesFirst : {true, false})
+  {
+    calls.clear();
+    AAX_IEffectGUI* first = Query<AAX_IEffectGUI>(CreateEffectGUIInstance(), IID_AAX_IACFEffectGUI);
+    AAX_IEffectGUI* second = Query<AAX_IEffectGUI>(CreateEffectGUIInstance(), IID_AAX_IACFEffectGUI);
+    ASSERT_TRUE(first && second);
+    ASSERT_EQ(first->InitializeGui(&host), 0);
+    ASSERT_EQ(first->SetViewContainer(&host), 0);
+    ASSERT_EQ(second->InitializeGui(&other), 0);
+    ASSERT_EQ(second->SetViewContainer(&other), 0);
+    EXPECT_EQ(calls, (Calls{"open 4660", "open 22136"}));
+    if (firstGoesFirst)
+    {
+      EXPECT_EQ(first->Release(), 0);
+      EXPECT_EQ(calls, (Calls{"open 4660", "open 22136"})) << "the second object still shows the editor";
+      EXPECT_EQ(ResizeReaches(other), (Calls{"view.SetViewSize(300,600)"}));
+      EXPECT_EQ(second->Release(), 0);
+    }
+    else
+    {
+      EXPECT_EQ(second->Release(), 0);
+      EXPECT_EQ(calls, (Calls{"open 4660", "open 22136", "close"}));
+      EXPECT_TRUE(ResizeReaches(host).empty());
+      EXPECT_EQ(first->Release(), 0);
+    }
+    EXPECT_EQ(calls, (Calls{"open 4660", "open 22136", "close"})) << firstGoesFirst;
+    EXPECT_EQ(Editor()->ViewContainer(), nullptr);
+  }
 }
 
 TEST_F(AaxEditor, UninitialisingClosesAnOpenEditor)

@@ -6,6 +6,7 @@
 #include "AAXDescription.h"
 #include "ACFExports.h"
 #include "IGraphics.h"
+#include "IGraphicsWin.h"
 #include "IPlugAAX.h"
 #include "ModuleHandle.h"
 #include "aax/AaxHostFakes.h"
@@ -109,6 +110,52 @@ TEST_F(AaxEditorWindow, MovesIntoAnotherContainersWindow)
   EXPECT_EQ(Child(parent), nullptr);
   EXPECT_NE(Child(otherParent), nullptr);
   EXPECT_EQ(Child(otherParent), Editor()->WindowHandle());
+}
+
+// Two editor objects of one instance, each with its own container: the
+// window shows in the container given last and stays until the object
+// whose container holds it goes; the last one gone leaves no window and no
+// window class. Both orders of deletion.
+TEST_F(AaxEditorWindow, TwoEditorObjectsShareTheOneWindow)
+{
+  other.Offer(IID_AAX_IACFEffectParameters, instance);
+  auto* editor = static_cast<IGraphicsWin*>(Editor());
+  for (const bool firstGoesFirst : {true, false})
+  {
+    AAX_IEffectGUI* second = Query<AAX_IEffectGUI>(CreateEffectGUIInstance(), IID_AAX_IACFEffectGUI);
+    ASSERT_EQ(gui->SetViewContainer(&host), 0);
+    ASSERT_EQ(second->InitializeGui(&other), 0);
+    ASSERT_EQ(second->SetViewContainer(&other), 0);
+    const HWND window = Child(otherParent);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window, Editor()->WindowHandle());
+    EXPECT_EQ(Child(parent), nullptr);
+
+    if (firstGoesFirst)
+    {
+      EXPECT_EQ(gui->Release(), 0);
+      EXPECT_EQ(Child(otherParent), window) << "the second object's container still shows the editor";
+      EXPECT_TRUE(IsWindowVisible(window));
+      EXPECT_EQ(second->Release(), 0);
+    }
+    else
+    {
+      EXPECT_EQ(second->Release(), 0);
+      EXPECT_FALSE(IsWindow(window));
+      EXPECT_EQ(Child(parent), nullptr);
+      EXPECT_EQ(gui->Release(), 0);
+    }
+    gui = nullptr;
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(Child(parent), nullptr);
+    EXPECT_EQ(Child(otherParent), nullptr);
+    EXPECT_EQ(Editor()->WindowHandle(), nullptr);
+    WNDCLASSA found;
+    EXPECT_FALSE(GetClassInfoA(editor->Module(), "IPlugWndClass", &found)) << "unregistered after the last one";
+
+    gui = Query<AAX_IEffectGUI>(CreateEffectGUIInstance(), IID_AAX_IACFEffectGUI);
+    ASSERT_EQ(gui->InitializeGui(&host), 0);
+  }
 }
 
 TEST_F(AaxEditorWindow, UninitialisingOrReleasingClosesTheWindow)
