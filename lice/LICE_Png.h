@@ -4,6 +4,15 @@
 
 // PNG images decoded into PixelArgb bitmaps. Every failure gives null; a
 // bitmap created here belongs to the caller.
+//
+// Bounds: an image of more than kMostPngPixels pixels is refused before
+// anything is allocated for it (a long frame strip of fewer pixels loads,
+// up to libpng's own limit of 1,000,000 pixels a side). Chunks other than
+// the header, palette, transparency and image data are skipped unread,
+// whatever size they declare; decoding stops at the last row.
+
+// 2^26 pixels: 256 MiB as PixelArgb.
+constexpr unsigned long long kMostPngPixels = 1ull << 26;
 
 // A new bitmap from the PNG bytes at data (only read, not kept).
 LICE_IBitmap* LICE_ReadPngMemory(const void* data, int size);

@@ -13,6 +13,7 @@
 
 #include <png.h>
 
+#include <cstdio>
 #include <cstring>
 #include <new>
 #include <utility>
@@ -37,9 +38,9 @@ constexpr png_size_t kMostZerosPastTheEnd = 1 << 16;
 
 // Past the end of the block it delivers zeros, on which libpng then fails,
 // so no byte outside the block is read.
-void PngMemoryRead(png_structp png, png_bytep destination, png_size_t length)
+void ReadMemory(png_structp png, void* from, png_bytep destination, png_size_t length)
 {
-  MemorySource* source = static_cast<MemorySource*>(png_get_io_ptr(png));
+  MemorySource* source = static_cast<MemorySource*>(from);
   const png_size_t available = static_cast<png_size_t>(source->remaining);
   const png_size_t n = length < available ? length : available;
   source->zerosPastTheEnd += length - n;
@@ -51,42 +52,37 @@ void PngMemoryRead(png_structp png, png_bytep destination, png_size_t length)
   source->remaining -= static_cast<int>(n);
 }
 
+void ReadFile(png_structp png, void* from, png_bytep destination, png_size_t length)
+{
+  if (std::fread(destination, 1, length, static_cast<std::FILE*>(from)) != length)
+    png_error(png, "Read Error");
+}
+
 // libpng's own blocks come from the framework's heap like every other.
 png_voidp PngAllocate(png_structp, png_alloc_size_t bytes) { return HeapAllocate(bytes); }
 void PngRelease(png_structp, png_voidp block) { HeapRelease(block); }
 
-// A chunk may declare up to 2 GB. libpng allocates and clears the declared
-// size of a chunk that it parses before reading a byte of it, and over its
-// bound on chunks it only warns. This bound is its usual one, far beyond any
-// chunk that an image of ours carries.
+// libpng's usual bound on a chunk it allocates for, made explicit. Only the
+// chunks the loader parses (the header, palette and transparency, which
+// fit a few hundred bytes) are held to it; the others are skipped unparsed,
+// read in small pieces whatever they declare.
 constexpr png_alloc_size_t kMostChunkBytes = 8000000;
 
-// For the chunks ahead of the image data. Those the loader has no use for
-// (text, colour space, physical size, ...) are skipped unparsed: nothing is
-// allocated for them and their oddities do not cost the image. A chunk that
-// declares more than kMostChunkBytes, and a malformed or misplaced PLTE or
-// tRNS, end the load (libpng's benign errors are errors here).
-void ReadChunksStrictly(png_structp png)
+// The loader's chunks: every chunk but the header, palette, transparency
+// and image data is skipped unparsed: nothing is allocated for them and
+// their oddities do not cost the image.
+void SkipUnusedChunks(png_structp png)
 {
   png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, nullptr, -1);
   png_set_chunk_malloc_max(png, kMostChunkBytes);
-  png_set_benign_errors(png, 0);
 }
-
-// The image data is read in small pieces whatever its chunks declare, and
-// keeps libpng's tolerance: compressed data left over after the last row
-// costs nothing but a warning.
-void ReadImageDataTolerantly(png_structp png) { png_set_benign_errors(png, 1); }
-
-void AttachMemory(png_structp png, void* source) { png_set_read_fn(png, source, PngMemoryRead); }
-void AttachFile(png_structp png, void* file) { png_init_io(png, static_cast<png_FILE_p>(file)); }
 
 // What one decode owns. It lives outside the frame that libpng's errors jump
 // back to, so it keeps its values across the jump and the error path can
 // release it.
 struct Decode
 {
-  void (*attach)(png_structp, void*);
+  void (*read)(png_structp, void*, png_bytep, png_size_t);
   void* source;
   LICE_IBitmap* target;  // the caller's, or null
   png_structp png;
@@ -98,7 +94,81 @@ struct Decode
   LICE_IBitmap* created;
   LICE_IBitmap* bitmap;  // target or created
   png_bytep* rows;
+  // Set while the last row of the last pass is being read, and once every
+  // row is in place; then what libpng may still read, and whether it asked
+  // for more.
+  bool lastRow;
+  bool complete;
+  png_size_t bytesAfterTheRows;
+  bool stopped;
 };
+
+// After the last row libpng reads on to the end of the compressed stream,
+// inflating whatever it holds (any amount, to check that it ends), then the
+// rest of the chunk and its CRC. A valid stream ends within a few bytes of
+// the last row: its final block's end and its Adler-32 sum, perhaps in a
+// chunk of their own. libpng gets this much more, no more: a load that
+// would need more is done, good, without inflating the surplus (beyond
+// what libpng already holds of it, at most one piece of 8 KB).
+constexpr png_size_t kMostBytesAfterTheRows = 1024;
+
+Decode& DecodeOf(png_structp png) { return *static_cast<Decode*>(png_get_error_ptr(png)); }
+
+void PngRead(png_structp png, png_bytep destination, png_size_t length)
+{
+  Decode& d = DecodeOf(png);
+  if (d.complete)
+  {
+    if (length > kMostBytesAfterTheRows - d.bytesAfterTheRows)
+    {
+      d.stopped = true;
+      png_error(png, "surplus data after the image");
+    }
+    d.bytesAfterTheRows += length;
+  }
+  d.read(png, d.source, destination, length);
+}
+
+// libpng's errors, as libpng prints them, then back to the decode's frame;
+// the stop after the last row is no error.
+void PngError(png_structp png, png_const_charp message)
+{
+  if (!DecodeOf(png).stopped)
+    std::fprintf(stderr, "libpng error: %s\n", message);
+  png_longjmp(png, 1);
+}
+
+// A chunk type as libpng names the chunk it reads: its four letters, big-endian.
+constexpr png_uint_32 ChunkType(const char (&type)[5])
+{
+  return static_cast<png_uint_32>(type[0]) << 24 | static_cast<png_uint_32>(type[1]) << 16 |
+         static_cast<png_uint_32>(type[2]) << 8 | static_cast<png_uint_32>(type[3]);
+}
+
+bool IsParsedChunk(png_uint_32 chunk)
+{
+  return chunk == ChunkType("IHDR") || chunk == ChunkType("PLTE") || chunk == ChunkType("tRNS");
+}
+
+// libpng's benign errors arrive here as warnings. Those of a chunk the
+// loader parses end the load: a malformed or misplaced palette or
+// transparency, or one that declares more than kMostChunkBytes, is not
+// quietly dropped. Others (a large chunk that is skipped, compressed data
+// left over after the image) cost nothing but the warning.
+void PngWarning(png_structp png, png_const_charp message)
+{
+  if (IsParsedChunk(png_get_io_chunk_type(png)))
+    png_error(png, message);
+  std::fprintf(stderr, "libpng warning: %s\n", message);
+}
+
+// Called for each row that libpng decodes, after its other transforms.
+void NoteRow(png_structp png, png_row_infop, png_bytep)
+{
+  Decode& d = *static_cast<Decode*>(png_get_user_transform_ptr(png));
+  if (d.lastRow)
+    d.complete = true;
+}
 
 // Rows then arrive with 4 bytes per pixel: alpha (or 255), red, green, blue.
 // No gamma or colour-space transform: the samples stay as stored.
@@ -126,9 +196,12 @@ void ChooseTransforms(png_structp png, png_infop info, int bitDepth, int colorTy
 }
 
 // A bitmap of exactly the image's size (a failed allocation leaves a
-// LICE_MemBitmap empty), and a row table in display order.
+// LICE_MemBitmap empty), and a row table in display order. An image of more
+// than kMostPngPixels is refused before anything is allocated for it.
 bool PrepareRows(Decode& d)
 {
+  if (static_cast<unsigned long long>(d.width) * d.height > kMostPngPixels)
+    return false;
   // libpng keeps both within 31 bits.
   const int width = static_cast<int>(d.width);
   const int height = static_cast<int>(d.height);
@@ -152,21 +225,43 @@ bool PrepareRows(Decode& d)
   return true;
 }
 
-// The frame that libpng's errors jump back to: no locals, nothing to destroy.
+// Every pass over every row, as png_read_image reads them, but telling when
+// the last row is in place. In the last pass of an interlaced image libpng
+// decodes only the odd rows: when the last row is even, the rows are all
+// in place before its turn.
+void ReadRows(Decode& d)
+{
+  const int passes = png_set_interlace_handling(d.png);
+  png_set_read_user_transform_fn(d.png, NoteRow);
+  png_set_user_transform_info(d.png, &d, 0, 0);
+  png_read_update_info(d.png, d.info);
+  for (int pass = 0; pass < passes; ++pass)
+    for (png_uint_32 y = 0; y < d.height; ++y)
+    {
+      if (pass == passes - 1 && y == d.height - 1)
+      {
+        d.lastRow = true;
+        d.complete = passes > 1 && y % 2 == 0;
+      }
+      png_read_row(d.png, d.rows[y], nullptr);
+    }
+}
+
+// The frame that libpng's errors jump back to: no locals, nothing to
+// destroy. The stop after the last row is the end of a good load.
 bool ReadImage(Decode& d)
 {
   if (setjmp(png_jmpbuf(d.png)))
-    return false;
-  d.attach(d.png, d.source);
+    return d.stopped;
+  png_set_read_fn(d.png, nullptr, PngRead);
   lice::ChoosePngCrcAction(d.png);
-  ReadChunksStrictly(d.png);
+  SkipUnusedChunks(d.png);
   png_read_info(d.png, d.info);
   png_get_IHDR(d.png, d.info, &d.width, &d.height, &d.bitDepth, &d.colorType, nullptr, nullptr, nullptr);
   ChooseTransforms(d.png, d.info, d.bitDepth, d.colorType);
   if (!PrepareRows(d))
     return false;
-  ReadImageDataTolerantly(d.png);
-  png_read_image(d.png, d.rows);
+  ReadRows(d);
   return true;
 }
 
@@ -184,10 +279,11 @@ void ReverseEachPixel(png_bytep* rows, int width, int height)
   }
 }
 
-LICE_IBitmap* DecodePng(void (*attach)(png_structp, void*), void* source, LICE_IBitmap* target)
+LICE_IBitmap* DecodePng(void (*readSource)(png_structp, void*, png_bytep, png_size_t), void* source,
+                        LICE_IBitmap* target)
 {
-  Decode d = {attach, source, target, nullptr, nullptr, 0, 0, 0, 0, nullptr, nullptr, nullptr};
-  d.png = png_create_read_struct_2("1.6.8", nullptr, nullptr, nullptr, nullptr, PngAllocate, PngRelease);
+  Decode d = {readSource, source, target, nullptr, nullptr, 0, 0, 0, 0, nullptr, nullptr, nullptr, false, false, 0, false};
+  d.png = png_create_read_struct_2("1.6.8", &d, PngError, PngWarning, nullptr, PngAllocate, PngRelease);
   if (!d.png)
     return nullptr;
   d.info = png_create_info_struct(d.png);
@@ -239,7 +335,7 @@ LICE_IBitmap* LICE_ReadPngMemory(const void* data, int size)
     return nullptr;
   // libpng checks the signature again, from the first byte.
   MemorySource source = {static_cast<const unsigned char*>(data), size, 0};
-  return DecodePng(AttachMemory, &source, nullptr);
+  return DecodePng(ReadMemory, &source, nullptr);
 }
 
 LICE_IBitmap* LICE_ReadPngFile(const char* path, LICE_IBitmap* target)
@@ -247,7 +343,7 @@ LICE_IBitmap* LICE_ReadPngFile(const char* path, LICE_IBitmap* target)
   std::FILE* file = path ? lice::OpenPngFile(path) : nullptr;
   if (!file)
     return nullptr;
-  LICE_IBitmap* bitmap = DecodePng(AttachFile, file, target);
+  LICE_IBitmap* bitmap = DecodePng(ReadFile, file, target);
   std::fclose(file);
   return bitmap;
 }

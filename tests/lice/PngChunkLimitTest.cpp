@@ -1,10 +1,14 @@
-// Chunks the loader has no use for, shaped to hurt or merely odd: a chunk
-// that declares far more than it holds ends the load at once, with little
-// memory; odd chunks that libpng tolerates do not cost the image; malformed
-// transparency or palette chunks do.
+// What bounds a load. Chunks the loader has no use for, shaped to hurt or
+// merely odd: a chunk that declares far more than it holds ends the load at
+// once, with little memory; a large one that holds what it declares, and
+// odd chunks that libpng tolerates, do not cost the image; malformed
+// transparency or palette chunks do. An image of too many pixels is refused
+// before anything is allocated for it, and compressed data after the last
+// row is not inflated.
 
 #include "LICE_Png.h"
 #include "PngChunks.h"
+#include "PngFixtures.h"
 #include "support/TestHeap.h"
 
 #include <gtest/gtest.h>
@@ -215,5 +219,108 @@ TEST(LicePngChunkLimits, EveryFailedAllocationGivesNull)
       break;
   }
   EXPECT_GT(granted, 3) << "libpng takes its blocks from the heap routines";
+}
+
+// libpng checks a chunk's declared length against its bound before it knows
+// that the chunk is to be skipped: skipped, a chunk of more than 8,000,000
+// bytes that holds what it declares costs nothing; the chunks the loader
+// parses stay bound.
+TEST(LicePngChunkLimits, ALargeSkippedChunkKeepsTheImage)
+{
+  const Bitmap plain = ReadMemory(Rgba({}));
+  ASSERT_NE(plain, nullptr);
+  const Case cases[] = {
+      {"9 MB of text", Rgba({{"tEXt", Join({{'k', 0}, Bytes(9000000, 't')})}})},
+      {"a private chunk of 9 MB", Rgba({{"prVt", Bytes(9000000, 0x5A)}})},
+  };
+  for (const Case& input : cases)
+    for (Bitmap (*read)(const Bytes&) : {ReadMemory, ReadFile})
+    {
+      TestHeap::TakeLargestRequest();
+      const Bitmap bitmap = read(input.png);
+      ASSERT_NE(bitmap, nullptr) << input.what;
+      EXPECT_EQ(Pixels(*bitmap), Pixels(*plain)) << input.what;
+      EXPECT_LT(TestHeap::TakeLargestRequest(), std::size_t{1} << 20) << input.what;
+    }
+
+  const Bytes palette(9000000, 0x80);
+  const Case bound[] = {
+      {"a PLTE of 9 MB",
+       PngChunks().Header(kWidth, kHeight, 8, PNG_COLOR_TYPE_PALETTE).Add("PLTE", palette).ImageData(SampleRows()).End().Bytes()},
+      {"a tRNS of 9 MB", Rgba({{"tRNS", palette}})},
+  };
+  for (const Case& input : bound)
+  {
+    TestHeap::TakeLargestRequest();
+    EXPECT_EQ(ReadMemory(input.png), nullptr) << input.what;
+    EXPECT_LT(TestHeap::TakeLargestRequest(), std::size_t{1} << 20) << input.what;
+  }
+}
+
+// Valid files of more than 2^26 pixels: a 1-bit image of 23,168 x 23,168
+// (65 KB of file, 2.1 GB as a bitmap) and 8192 x 8193 pixels. Each is
+// refused before its bitmap is allocated. A long strip of few pixels loads,
+// up to libpng's own limit of 1,000,000 pixels a side.
+TEST(LicePngChunkLimits, AnImageOfMoreThan2To26PixelsIsRefusedBeforeAllocating)
+{
+  struct Size
+  {
+    std::uint32_t width, height;
+    int bitDepth;
+    std::size_t rowBytes;
+  };
+  const Size refused[] = {{23168, 23168, 1, 1 + 23168 / 8}, {8192, 8193, 8, 1 + 8192}};
+  for (const Size& size : refused)
+  {
+    const Bytes png = PngChunks()
+                          .Header(size.width, size.height, size.bitDepth, PNG_COLOR_TYPE_GRAY)
+                          .Add("IDAT", Deflate({}, size.rowBytes * size.height))
+                          .End()
+                          .Bytes();
+    ASSERT_LT(png.size(), std::size_t{100000});
+    TestHeap::TakeLargestRequest();
+    EXPECT_EQ(ReadMemory(png), nullptr) << size.width << " x " << size.height;
+    EXPECT_LT(TestHeap::TakeLargestRequest(), std::size_t{1} << 20) << size.width << " x " << size.height;
+  }
+
+  const Bytes strip =
+      PngChunks().Header(1, 1000000, 8, PNG_COLOR_TYPE_GRAY).Add("IDAT", Deflate({}, 2 * 1000000)).End().Bytes();
+  const Bitmap bitmap = ReadMemory(strip);
+  ASSERT_NE(bitmap, nullptr);
+  EXPECT_EQ(bitmap->Width(), 1);
+  EXPECT_EQ(bitmap->Height(), 1000000);
+  EXPECT_EQ(bitmap->PixelData()[999999 * bitmap->RowSpan()], 0xFF000000u);
+}
+
+// The last IDAT chunk's CRC, broken.
+Bytes WithTheLastDataCrcBroken(Bytes png)
+{
+  std::size_t lastDataEnd = 0;
+  for (const ChunkPlace& chunk : ChunksOf(png))
+    if (chunk.type == "IDAT")
+      lastDataEnd = chunk.End();
+  png[lastDataEnd - 1] ^= 0x01;
+  return png;
+}
+
+// Compressed data after the last row, 4 MB of it inflated, in IDAT chunks
+// of 1 KB whose last one has a broken CRC: decoding stops at the last row,
+// before that chunk, and the image loads (libpng would inflate it all, read
+// the last chunk and fail on its CRC). Plain and interlaced images of every
+// small height, whose last pass ends on a row it decodes or on one it does
+// not.
+TEST(LicePngChunkLimits, DecodingStopsAtTheLastRow)
+{
+  for (const bool interlaced : {false, true})
+    for (const int width : {1, 5})
+      for (const int height : {1, 2, 3, 8, 9})
+      {
+        PngImage image = PatternImage(PNG_COLOR_TYPE_RGB_ALPHA, 8, false, width, height);
+        image.interlaced = interlaced;
+        const Bytes png = WithTheLastDataCrcBroken(RecompressImageData(EncodePng(image), 4 << 20, 1024));
+        const Bitmap bitmap = ReadMemory(png);
+        ASSERT_NE(bitmap, nullptr) << width << " x " << height << (interlaced ? " interlaced" : "");
+        EXPECT_EQ(DisplayedPixels(*bitmap), ExpectedPixels(image)) << width << " x " << height;
+      }
 }
 }

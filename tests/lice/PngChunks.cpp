@@ -2,6 +2,8 @@
 
 #include <zlib.h>
 
+#include <algorithm>
+
 namespace
 {
 void PutBigEndian(std::vector<unsigned char>& out, std::uint32_t value)
@@ -62,11 +64,82 @@ std::vector<ChunkPlace> ChunksOf(const std::vector<unsigned char>& png)
   return chunks;
 }
 
-std::vector<unsigned char> Deflate(const std::vector<unsigned char>& bytes)
+std::vector<unsigned char> Deflate(const std::vector<unsigned char>& bytes, std::size_t zerosAfter)
 {
-  uLongf size = compressBound(static_cast<uLong>(bytes.size()));
-  std::vector<unsigned char> data(size);
-  compress(data.data(), &size, bytes.data(), static_cast<uLong>(bytes.size()));
-  data.resize(size);
-  return data;
+  z_stream stream = {};
+  deflateInit(&stream, Z_BEST_COMPRESSION);
+  std::vector<unsigned char> out;
+  unsigned char piece[1 << 16];
+  const std::vector<unsigned char> zeros(1 << 16, 0);
+  auto pump = [&](const unsigned char* in, std::size_t size, int flush) {
+    stream.next_in = const_cast<unsigned char*>(in);
+    stream.avail_in = static_cast<uInt>(size);
+    do
+    {
+      stream.next_out = piece;
+      stream.avail_out = sizeof piece;
+      deflate(&stream, flush);
+      out.insert(out.end(), piece, piece + (sizeof piece - stream.avail_out));
+    } while (stream.avail_out == 0);
+  };
+  pump(bytes.data(), bytes.size(), Z_NO_FLUSH);
+  for (std::size_t left = zerosAfter; left > 0;)
+  {
+    const std::size_t n = left < zeros.size() ? left : zeros.size();
+    pump(zeros.data(), n, Z_NO_FLUSH);
+    left -= n;
+  }
+  pump(nullptr, 0, Z_FINISH);
+  deflateEnd(&stream);
+  return out;
+}
+
+std::vector<unsigned char> Inflate(const std::vector<unsigned char>& compressed)
+{
+  z_stream stream = {};
+  inflateInit(&stream);
+  std::vector<unsigned char> out;
+  unsigned char piece[1 << 16];
+  stream.next_in = const_cast<unsigned char*>(compressed.data());
+  stream.avail_in = static_cast<uInt>(compressed.size());
+  int result;
+  do
+  {
+    stream.next_out = piece;
+    stream.avail_out = sizeof piece;
+    result = inflate(&stream, Z_NO_FLUSH);
+    out.insert(out.end(), piece, piece + (sizeof piece - stream.avail_out));
+  } while (result == Z_OK);
+  inflateEnd(&stream);
+  return out;
+}
+
+std::vector<unsigned char> RecompressImageData(const std::vector<unsigned char>& png, std::size_t surplus,
+                                               std::size_t chunkSize)
+{
+  const std::vector<ChunkPlace> chunks = ChunksOf(png);
+  std::vector<unsigned char> compressed;
+  for (const ChunkPlace& chunk : chunks)
+    if (chunk.type == "IDAT")
+      compressed.insert(compressed.end(), png.begin() + chunk.offset + 8, png.begin() + chunk.offset + 8 + chunk.length);
+  const std::vector<unsigned char> stream = Deflate(Inflate(compressed), surplus);
+
+  PngChunks rebuilt;
+  bool dataWritten = false;
+  for (const ChunkPlace& chunk : chunks)
+  {
+    if (chunk.type != "IDAT")
+    {
+      rebuilt.Add(chunk.type, std::vector<unsigned char>(png.begin() + chunk.offset + 8,
+                                                          png.begin() + chunk.offset + 8 + chunk.length));
+      continue;
+    }
+    if (dataWritten)
+      continue;
+    for (std::size_t at = 0; at < stream.size(); at += chunkSize)
+      rebuilt.Add("IDAT", std::vector<unsigned char>(stream.begin() + at,
+                                                     stream.begin() + std::min(stream.size(), at + chunkSize)));
+    dataWritten = true;
+  }
+  return rebuilt.Bytes();
 }

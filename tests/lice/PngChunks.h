@@ -36,5 +36,12 @@ struct ChunkPlace
 };
 std::vector<ChunkPlace> ChunksOf(const std::vector<unsigned char>& png);
 
-// Bytes in the zlib format, as IDAT chunks carry them.
-std::vector<unsigned char> Deflate(const std::vector<unsigned char>& bytes);
+// Bytes in the zlib format, as IDAT chunks carry them, followed in the
+// stream by zerosAfter zero bytes (which need not be held anywhere).
+std::vector<unsigned char> Deflate(const std::vector<unsigned char>& bytes, std::size_t zerosAfter = 0);
+std::vector<unsigned char> Inflate(const std::vector<unsigned char>& stream);
+// The PNG file with its image data compressed again, surplus zero bytes
+// after the rows in the stream, and split into IDAT chunks of at most
+// chunkSize bytes.
+std::vector<unsigned char> RecompressImageData(const std::vector<unsigned char>& png, std::size_t surplus,
+                                               std::size_t chunkSize);
