@@ -33,6 +33,13 @@ protected:
     plug->release();
   }
 
+  // Hiss as the voice, which the effect lowers at once.
+  void UseHiss()
+  {
+    const std::vector<double> speech = SibilantSignal(2 * 8820, 3, 1.0);
+    voice.assign(speech.begin() + 8820, speech.begin() + 8820 + 256);
+  }
+
   // Runs one block of n frames with the given input channel count: a tone,
   // or the voice when one is set.
   void Run32(int n, int inputChannels = 2, IParameterChanges* changes = nullptr)
@@ -102,9 +109,7 @@ TEST_F(Vst3Process, BypassFollowsTheLastPoint)
 TEST_F(Vst3Process, ControllerBypassWaitsForTheQueue)
 {
   SetUpPlug(kSample32);
-  // Hiss, which the effect lowers at once.
-  const std::vector<double> speech = SibilantSignal(2 * 8820, 3, 1.0);
-  voice.assign(speech.begin() + 8820, speech.begin() + 8820 + 256);
+  UseHiss();
   fakes::ValueQueue bypass(kBypassParamId, {1.0});
   fakes::ParameterChanges changes;
   changes.queues = {&bypass};
@@ -129,8 +134,7 @@ TEST_F(Vst3Process, ControllerBypassWaitsForTheQueue)
 TEST_F(Vst3Process, ANewSetUpKeepsTheBypass)
 {
   SetUpPlug(kSample32);
-  const std::vector<double> speech = SibilantSignal(2 * 8820, 3, 1.0);
-  voice.assign(speech.begin() + 8820, speech.begin() + 8820 + 256);
+  UseHiss();
   fakes::ValueQueue bypass(kBypassParamId, {1.0});
   fakes::ParameterChanges changes;
   changes.queues = {&bypass};
