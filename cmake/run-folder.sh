@@ -1,5 +1,5 @@
-# Sourced by the test runners (gtest-run.sh, wine-run.sh): a temporary
-# folder for one run that is gone when the runner ends, however it ends.
+# Sourced by wine-run.sh: a temporary folder for one run that is gone when
+# the runner ends, however it ends.
 #
 # CTest ends a test that outlives its timeout with SIGKILL, which no trap
 # sees. So the runner holds a lock on the folder for as long as it runs, and

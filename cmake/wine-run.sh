@@ -62,8 +62,8 @@ if [ ! -s "$mark" ]; then
   exit 125
 fi
 # Exception codes are NTSTATUS errors, 0xC0000000 and above.
-code=$(head -c 16 "$mark" | tr -dc 0-9)
-if [ -n "$code" ] && [ "$code" -ge 3221225472 ]; then
+read -r code <"$mark"
+if [ "$code" -ge 3221225472 ] 2>/dev/null; then
   printf 'wine-run: %s was ended by exception 0x%08X\n' "$1" "$code" >&2
 fi
 exit $status

@@ -97,10 +97,10 @@ struct Decode
   // Set while the last row of the last pass is being read, and once every
   // row is in place; then what libpng may still read, and whether it asked
   // for more.
-  bool lastRow;
-  bool complete;
-  png_size_t bytesAfterTheRows;
-  bool stopped;
+  bool lastRow = false;
+  bool complete = false;
+  png_size_t bytesAfterTheRows = 0;
+  bool stopped = false;
 };
 
 // After the last row libpng reads on to the end of the compressed stream,
@@ -282,7 +282,7 @@ void ReverseEachPixel(png_bytep* rows, int width, int height)
 LICE_IBitmap* DecodePng(void (*readSource)(png_structp, void*, png_bytep, png_size_t), void* source,
                         LICE_IBitmap* target)
 {
-  Decode d = {readSource, source, target, nullptr, nullptr, 0, 0, 0, 0, nullptr, nullptr, nullptr, false, false, 0, false};
+  Decode d = {readSource, source, target, nullptr, nullptr, 0, 0, 0, 0, nullptr, nullptr, nullptr};
   d.png = png_create_read_struct_2("1.6.8", &d, PngError, PngWarning, nullptr, PngAllocate, PngRelease);
   if (!d.png)
     return nullptr;
