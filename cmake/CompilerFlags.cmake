@@ -13,11 +13,6 @@ if(WIN32)
   endif()
   # A module or test program must need no runtime DLL of the toolchain.
   add_link_options(-static -static-libgcc -static-libstdc++)
-  set(ZL_WINEPREFIX "${CMAKE_BINARY_DIR}/wineprefix" CACHE PATH "Wine prefix for the tests")
-  # Every Windows program of the tree starts through its winelaunch
-  # (tools/winelaunch), which the runner needs to tell a start that failed.
-  set(ZL_WINELAUNCH "${CMAKE_BINARY_DIR}/tools/winelaunch/winelaunch.exe")
-  set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_SOURCE_DIR}/cmake/wine-run.sh;${ZL_WINEPREFIX};${ZL_WINE_ARCH};${ZL_WINELAUNCH}")
 endif()
 
 if(ZL_SANITIZE)

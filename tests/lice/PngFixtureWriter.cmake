@@ -11,18 +11,19 @@ function(zl_png_fixtures)
       ${ZL_PNG_FIXTURE_SOURCES}/PngFixtureWriter.cpp
       ${ZL_PNG_FIXTURE_SOURCES}/PngFixtures.cpp
       ${ZL_PNG_FIXTURE_SOURCES}/PngChunks.cpp)
-    target_link_libraries(png_fixture_writer PRIVATE zl_lice zl_png)
+    target_link_libraries(png_fixture_writer PRIVATE zl_lice zl_png zl_test_end)
   endif()
   file(MAKE_DIRECTORY ${ARG_DIR})
-  # A Windows writer starts through the runner's launcher.
-  set(runner)
+  # A Windows writer starts through the Wine runner's launcher.
+  set(launcher)
   if(WIN32)
-    set(runner winelaunch)
+    set(launcher winelaunch)
   endif()
   list(TRANSFORM ARG_FILES PREPEND "${ARG_DIR}/" OUTPUT_VARIABLE outputs)
+  zl_runner_command(command WRITES ${outputs} COMMAND png_fixture_writer ${ARG_DIR} ${ARG_FILES})
   add_custom_command(OUTPUT ${outputs}
-    COMMAND png_fixture_writer ${ARG_DIR} ${ARG_FILES}
-    DEPENDS png_fixture_writer ${runner}
+    COMMAND ${command}
+    DEPENDS png_fixture_writer ${launcher}
     COMMENT "Writing PNG fixtures into ${ARG_DIR}")
   set(ZL_PNG_FIXTURES ${outputs} PARENT_SCOPE)
 endfunction()

@@ -4,6 +4,7 @@
 
 #include "PngChunks.h"
 #include "PngFixtures.h"
+#include "TestEnd.h"
 
 #include <png.h>
 
@@ -177,7 +178,7 @@ bool Write(const std::string& path, const Bytes& bytes)
 }
 }
 
-int main(int argc, char** argv)
+static int Run(int argc, char** argv)
 {
   if (argc < 3)
   {
@@ -204,3 +205,5 @@ int main(int argc, char** argv)
   }
   return 0;
 }
+
+int main(int argc, char** argv) { return RunToTheEnd(Run, argc, argv); }

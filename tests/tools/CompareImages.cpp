@@ -3,6 +3,7 @@
 // Usage: compare-images DIR_A DIR_B NAME...   Exits 0 when all agree.
 
 #include "LICE_Png.h"
+#include "TestEnd.h"
 
 #include <cstdio>
 #include <memory>
@@ -36,7 +37,7 @@ bool Same(const std::string& a, const std::string& b)
 }
 }
 
-int main(int argc, char** argv)
+static int Run(int argc, char** argv)
 {
   if (argc < 4)
   {
@@ -48,3 +49,5 @@ int main(int argc, char** argv)
     same = Same(std::string(argv[1]) + "/" + argv[i], std::string(argv[2]) + "/" + argv[i]) && same;
   return same ? 0 : 1;
 }
+
+int main(int argc, char** argv) { return RunToTheEnd(Run, argc, argv); }

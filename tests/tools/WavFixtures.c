@@ -3,6 +3,7 @@
  * reference.wav (stereo, 4 frames), close.wav (within 1e-6 of it), far.wav
  * (one sample 0.01 off), nan.wav and infinite.wav (one sample not finite)
  * and mono.wav (another layout). */
+#include "TestEnd.h"
 #include "wav.h"
 
 #include <math.h>
@@ -28,7 +29,7 @@ static int Write(const char* dir, const char* name, float* samples, int channels
   return 0;
 }
 
-int main(int argc, char** argv)
+static int Run(int argc, char** argv)
 {
   const float reference[kFrames * kChannels] = {0.0f, 0.25f, -0.5f, 0.5f, 0.75f, -0.75f, 1.0f, -1.0f};
   float changed[kFrames * kChannels];
@@ -52,3 +53,5 @@ int main(int argc, char** argv)
   failed |= Write(argv[1], "infinite.wav", changed, kChannels);
   return failed;
 }
+
+int main(int argc, char** argv) { return RunToTheEnd(Run, argc, argv); }

@@ -18,6 +18,7 @@
 #include <string.h>
 
 #include "aaxobjects.h"
+#include "TestEnd.h"
 #include "wav.h"
 
 /* ---- exports ---------------------------------------------------------------------- */
@@ -247,7 +248,7 @@ static int Render(const char* path, const char* inPath, const char* outPath, int
   return 0;
 }
 
-int main(int argc, char** argv)
+static int Run(int argc, char** argv)
 {
   if (argc >= 2 && strcmp(argv[1], "--render") == 0)
   {
@@ -275,3 +276,5 @@ int main(int argc, char** argv)
   RunOnce(argv[1], 2); /* load again after unloading */
   return ReportChecks();
 }
+
+int main(int argc, char** argv) { return RunToTheEnd(Run, argc, argv); }

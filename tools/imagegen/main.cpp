@@ -4,6 +4,7 @@
 
 #include "Images.h"
 #include "PngWriter.h"
+#include "TestEnd.h"
 
 #include <cstdio>
 #include <string>
@@ -26,7 +27,7 @@ bool Write(const Image& image, const std::string& path)
 }
 }  // namespace
 
-int main(int argc, char** argv)
+static int Run(int argc, char** argv)
 {
   const bool preview = argc == 3 && std::string(argv[1]) == "--preview";
   if (!preview && (argc != 2 || argv[1][0] == '-'))
@@ -44,3 +45,5 @@ int main(int argc, char** argv)
                        Write(bandLight, dir + "filter.png") && Write(bandSwitch, dir + "filter-onoff.png");
   return written ? 0 : 1;
 }
+
+int main(int argc, char** argv) { return RunToTheEnd(Run, argc, argv); }

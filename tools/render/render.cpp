@@ -5,6 +5,7 @@
 // standard error.
 
 #include "OfflineEffect.h"
+#include "TestEnd.h"
 
 #include <sndfile.h>
 
@@ -100,7 +101,7 @@ int FindParam(const OfflineEffect& plug, const std::string& key)
 }
 }
 
-int main(int argc, char** argv)
+static int Run(int argc, char** argv)
 {
   Options options;
   std::string error;
@@ -182,3 +183,5 @@ int main(int argc, char** argv)
     status = 1;
   return status;
 }
+
+int main(int argc, char** argv) { return RunToTheEnd(Run, argc, argv); }

@@ -15,6 +15,7 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include "TestEnd.h"
 #include "vst2host.h"
 #include "wav.h"
 
@@ -936,7 +937,7 @@ static int Render(const char* path, const char* inPath, const char* outPath, int
   return 0;
 }
 
-int main(int argc, char** argv)
+static int Run(int argc, char** argv)
 {
   if (argc >= 2 && strcmp(argv[1], "--render") == 0)
   {
@@ -972,3 +973,5 @@ int main(int argc, char** argv)
   RunOnce(argv[1], 2); /* load again after unloading */
   return ReportChecks();
 }
+
+int main(int argc, char** argv) { return RunToTheEnd(Run, argc, argv); }

@@ -17,6 +17,7 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include "TestEnd.h"
 #include "vst3host.h"
 #include "wav.h"
 
@@ -818,7 +819,7 @@ static int Render(const char* path, const char* inPath, const char* outPath, int
   return 0;
 }
 
-int main(int argc, char** argv)
+static int Run(int argc, char** argv)
 {
   if (argc >= 2 && strcmp(argv[1], "--render") == 0)
   {
@@ -857,3 +858,5 @@ int main(int argc, char** argv)
   RunOnce(argv[1], 2);  /* load again after unloading */
   return ReportChecks();
 }
+
+int main(int argc, char** argv) { return RunToTheEnd(Run, argc, argv); }

@@ -3,6 +3,7 @@
  * Exits 0 when they agree, 1 when not, 2 on bad usage, 77 when B does not
  * exist. A sample that is not finite (NaN or infinite) on either side never
  * agrees: a render gone wrong must not pass for a close one. */
+#include "TestEnd.h"
 #include "wav.h"
 
 #include <math.h>
@@ -62,7 +63,7 @@ static int Compare(const WavAudio* a, const WavAudio* b, const char* nameA, cons
   return 0;
 }
 
-int main(int argc, char** argv)
+static int Run(int argc, char** argv)
 {
   WavAudio a = {0, 0, 0, NULL}, b = {0, 0, 0, NULL};
   char error[128];
@@ -94,3 +95,5 @@ int main(int argc, char** argv)
   WavFree(&b);
   return result;
 }
+
+int main(int argc, char** argv) { return RunToTheEnd(Run, argc, argv); }

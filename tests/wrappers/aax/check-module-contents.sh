@@ -4,6 +4,7 @@
 # it, while the reference module (built with assertions) holds every one.
 # Usage: check-module-contents.sh OBJDUMP AAX_MODULE REFERENCE_MODULE
 set -euo pipefail
+source "$(dirname "$0")/../../../cmake/test-end.sh"
 objdump=$1 module=$2 reference=$3
 texts=("imgResourceFound" "channelIOStrValid" "strlen(tooltip) < 80" "idx > -1 && idx < mAuxParams.GetSize()")
 status=0
@@ -26,4 +27,5 @@ for text in "${texts[@]}"; do
   fi
 done
 [ $status -eq 0 ] && echo "$(basename "$module"): images 100 to 103 embedded, no assertion texts"
+reached_the_end
 exit $status

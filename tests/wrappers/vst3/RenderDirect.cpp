@@ -4,6 +4,7 @@
 // Usage: render_direct [--block N] IN.wav OUT.wav
 
 #include "OfflineEffect.h"
+#include "TestEnd.h"
 #include "wav.h"
 
 #include <cstdio>
@@ -11,7 +12,7 @@
 #include <cstring>
 #include <vector>
 
-int main(int argc, char** argv)
+static int Run(int argc, char** argv)
 {
   int block = 512, i = 1;
   if (argc >= 3 && std::strcmp(argv[1], "--block") == 0)
@@ -49,3 +50,5 @@ int main(int argc, char** argv)
   WavFree(&in);
   return status;
 }
+
+int main(int argc, char** argv) { return RunToTheEnd(Run, argc, argv); }
