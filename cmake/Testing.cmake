@@ -25,14 +25,19 @@ endif()
 ")
 set_property(DIRECTORY ${PROJECT_SOURCE_DIR} APPEND PROPERTY TEST_INCLUDE_FILES ${run_start})
 
-# zl_runner_command(VARIABLE [WRITES file...] [READS file...] COMMAND program [arg...])
-# The command that runs PROGRAM through the runner, into VARIABLE. PROGRAM
-# is a target of this tree, defined before (it runs through Wine in a
-# Windows tree), or a script's path.
+# zl_runner_command(VARIABLE [WRITES file...] [READS file...] [SKIPS file]
+#                   COMMAND program [arg...])
+# The command that runs PROGRAM through the runner, into VARIABLE (SKIPS: a
+# whole gtest program, whose skipped cases go into the file). PROGRAM is a
+# target of this tree, defined before (it runs through Wine in a Windows
+# tree), or a script's path.
 function(zl_runner_command variable)
-  cmake_parse_arguments(ARG "" "" "WRITES;READS;COMMAND" ${ARGN})
+  cmake_parse_arguments(ARG "" "SKIPS" "WRITES;READS;COMMAND" ${ARGN})
   list(POP_FRONT ARG_COMMAND program)
   set(command ${ZL_TEST_RUN})
+  if(ARG_SKIPS)
+    list(APPEND command --skips ${ARG_SKIPS})
+  endif()
   foreach(file IN LISTS ARG_WRITES)
     list(APPEND command --writes ${file})
   endforeach()
@@ -49,7 +54,7 @@ function(zl_runner_command variable)
   set(${variable} ${command} ${ARG_COMMAND} PARENT_SCOPE)
 endfunction()
 
-# zl_add_test(NAME name [WRITES file...] [READS file...] COMMAND program [arg...])
+# zl_add_test(NAME name [WRITES file...] [READS file...] [SKIPS file] COMMAND program [arg...])
 function(zl_add_test)
   cmake_parse_arguments(ARG "" "NAME" "" ${ARGN})
   zl_runner_command(command ${ARG_UNPARSED_ARGUMENTS})

@@ -107,7 +107,7 @@ if [ ! -e "$mark" ]; then
 fi
 wine_error=""
 if [ -s "$run_folder/wine-error" ]; then
-  wine_error=$(cat "$run_folder/wine-error")
+  read -r wine_error <"$run_folder/wine-error"
   echo "wine-run: $1 did not end as a program ends; Wine said: $wine_error" >&2
 fi
 if [ ! -s "$mark" ]; then

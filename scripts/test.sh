@@ -53,7 +53,7 @@ done
 # test, and the runner listed the cases it skipped.
 skips=$(for target in x64 x86; do
   for list in "$build_root/test-$target"/skipped-cases/*.txt; do
-    [ -f "$list" ] && [ "$list" -nt "$ZL_RUN_START" ] && sed "s|^|  $target $(basename "$list" .txt): |" "$list"
+    [ "$list" -nt "$ZL_RUN_START" ] && sed "s|^|  $target $(basename "$list" .txt): |" "$list"
   done
 done)
 if [ -n "$skips" ]; then
